@@ -1,0 +1,315 @@
+#include "batch.h"
+
+#include <chrono>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <sys/stat.h>
+
+#include "meldungen.h"
+#include "profil.h"
+#include "scan.h"
+#include "schritt.h"
+#include "tabellentext.h"
+#include "text.h"
+#include "textdatei.h"
+#include "win1252.h"
+#include "zahltext.h"
+
+namespace quintor {
+
+namespace {
+
+constexpr const char* kHilfe =
+    "Aufruf: quintor-batch [Optionen] MODELL.sim\n"
+    "\n"
+    "Rechnet ein Quintor-Modell ohne Fenster und schreibt die Tabelle, wie sie das\n"
+    "Tabellenfenster zeigt, auf die Standardausgabe.\n"
+    "\n"
+    "Optionen:\n"
+    "  -n N               Anzahl der Wiederholungen (Vorgabe 20)\n"
+    "  -c NAME[,NAME...]  Spalten in dieser Reihenfolge (Vorgabe: alle Variablen)\n"
+    "  -k K               Zeilen auslassen, 0 bis 1000 (Vorgabe 0)\n"
+    "  -s NAME=TEXT       Startwert einer Variablen (mehrfach; Dezimalkomma erlaubt)\n"
+    "  --seed S           Startzustand des Zufallsgenerators, 0 bis 4294967295\n"
+    "                     (Vorgabe: aus der Uhr)\n"
+    "  --genau            Namen und Werte durch Tabulatoren getrennt, jeder Wert so kurz\n"
+    "                     wie möglich und doch genau\n"
+    "  --ergebnis         statt der Tabelle die Ergebnisse nach N Schritten, wie die\n"
+    "                     \"Iteration\" des Hauptfensters sie zeigt\n"
+    "  --help             diese Hilfe\n"
+    "\n"
+    "Die Startwerte kommen aus der Begleitdatei MODELL.ini (Abschnitt [Startwerte]),\n"
+    "sonst sind sie 0. Meldungen gehen auf die Standardfehlerausgabe.\n"
+    "\n"
+    "Rückgabewert: 0 gerechnet, 1 Modell fehlerhaft, 2 Aufruf- oder Dateifehler,\n"
+    "3 Gleitkommaüberlauf während der Rechnung.\n";
+
+// Message boxes become lines: "Titel: Text", the line break a blank.
+class Fehlerausgabe : public Meldungen {
+public:
+    explicit Fehlerausgabe(std::ostream& aus) : aus_(aus) {}
+    void Melde(Meldungsart art, const std::string& text) override {
+        std::string zeile(Titel(art));
+        zeile += ": ";
+        for (char c : text) zeile.push_back(c == '\n' || c == '\r' ? ' ' : c);
+        aus_ << zeile << '\n';
+        aus_.flush();
+    }
+
+private:
+    std::ostream& aus_;
+};
+
+struct Aufruf {
+    std::string modell;
+    std::int64_t wiederholungen = 20;
+    std::optional<std::vector<std::string>> spalten;
+    std::int64_t auslassen = 0;
+    std::vector<std::pair<std::string, std::string>> startwerte;
+    std::optional<std::uint32_t> saat;
+    bool genau = false;
+    bool ergebnis = false;
+    bool hilfe = false;
+};
+
+struct Aufruffehler {
+    std::string text;
+};
+
+std::int64_t GanzeZahl(const std::string& text, std::int64_t min, std::int64_t max,
+                       const char* option) {
+    std::int64_t wert = 0;
+    auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler != std::errc() || ende != text.data() + text.size() || wert < min || wert > max)
+        throw Aufruffehler{std::string("Ungültiger Wert für ") + option + ": \"" + text + "\""};
+    return wert;
+}
+
+std::vector<std::string> Liste(const std::string& text) {
+    std::vector<std::string> namen;
+    std::size_t anfang = 0;
+    for (;;) {
+        const std::size_t komma = text.find(',', anfang);
+        namen.push_back(text.substr(anfang, komma - anfang));
+        if (komma == std::string::npos) break;
+        anfang = komma + 1;
+    }
+    return namen;
+}
+
+Aufruf LeseAufruf(const std::vector<std::string>& arg) {
+    Aufruf a;
+    bool nurNochDateien = false;
+    std::vector<std::string> dateien;
+    for (std::size_t i = 0; i < arg.size(); ++i) {
+        const std::string& o = arg[i];
+        auto wert = [&]() -> const std::string& {
+            if (i + 1 >= arg.size()) throw Aufruffehler{"Der Option " + o + " fehlt ihr Wert."};
+            return arg[++i];
+        };
+        if (nurNochDateien || o.empty() || o[0] != '-' || o == "-") {
+            dateien.push_back(o);
+        } else if (o == "--") {
+            nurNochDateien = true;
+        } else if (o == "--help" || o == "-h") {
+            a.hilfe = true;
+        } else if (o == "-n") {
+            a.wiederholungen = GanzeZahl(wert(), 0, INT32_MAX, "-n");
+        } else if (o == "-k") {
+            a.auslassen = GanzeZahl(wert(), 0, 1000, "-k");
+        } else if (o == "-c") {
+            a.spalten = Liste(wert());
+        } else if (o == "-s") {
+            const std::string& s = wert();
+            const std::size_t gleich = s.find('=');
+            if (gleich == std::string::npos)
+                throw Aufruffehler{"-s erwartet NAME=TEXT, nicht \"" + s + "\""};
+            a.startwerte.emplace_back(s.substr(0, gleich), s.substr(gleich + 1));
+        } else if (o == "--seed") {
+            a.saat = static_cast<std::uint32_t>(GanzeZahl(wert(), 0, UINT32_MAX, "--seed"));
+        } else if (o == "--genau") {
+            a.genau = true;
+        } else if (o == "--ergebnis") {
+            a.ergebnis = true;
+        } else {
+            throw Aufruffehler{"Unbekannte Option: " + o};
+        }
+    }
+    if (a.hilfe) return a;
+    if (dateien.size() != 1) throw Aufruffehler{"Es muss genau eine Modelldatei angegeben werden."};
+    if (a.genau && a.ergebnis) throw Aufruffehler{"--genau und --ergebnis schließen sich aus."};
+    a.modell = dateien[0];
+    return a;
+}
+
+bool Existiert(const std::string& pfad) {
+    struct stat info;
+    return ::stat(pfad.c_str(), &info) == 0;
+}
+
+// The variable of a name given on the command line (upper-cased like the scan does).
+std::int32_t Variablennummer(const Modell& m, const std::string& name) {
+    const std::string gross = Grossbuchstaben(name);
+    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
+        if (m.Variablen[static_cast<std::size_t>(i)].Name == gross) return i;
+    throw Aufruffehler{"Das Modell hat keine Variable \"" + name + "\"."};
+}
+
+class Ausgabe {
+public:
+    explicit Ausgabe(std::ostream& aus) : aus_(aus) {}
+    ~Ausgabe() { Leeren(); }
+    std::string puffer;
+    void Zeile() {
+        puffer.push_back('\n');
+        if (puffer.size() > (1u << 16)) Leeren();
+    }
+    void Leeren() {
+        aus_.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
+        puffer.clear();
+    }
+
+private:
+    std::ostream& aus_;
+};
+
+void ErgebnisZeilen(const Modell& m, Ausgabe& aus) {
+    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i) {
+        aus.puffer += m.Variablen[static_cast<std::size_t>(i)].Name;
+        aus.puffer += " = ";
+        aus.puffer += ZahlZuText(m.Variablen[static_cast<std::size_t>(i)].Wert);
+        aus.Zeile();
+    }
+}
+
+void GenauerTitel(const Modell& m, const std::vector<std::int32_t>& spalten, Ausgabe& aus) {
+    for (std::size_t c = 0; c < spalten.size(); ++c) {
+        if (c) aus.puffer.push_back('\t');
+        aus.puffer += m.Variablen[static_cast<std::size_t>(spalten[c])].Name;
+    }
+    aus.Zeile();
+}
+
+void GenaueDaten(const Modell& m, const std::vector<std::int32_t>& spalten, Ausgabe& aus) {
+    for (std::size_t c = 0; c < spalten.size(); ++c) {
+        if (c) aus.puffer.push_back('\t');
+        aus.puffer += KuerzesterText(m.Variablen[static_cast<std::size_t>(spalten[c])].Wert);
+    }
+    aus.Zeile();
+}
+
+}  // namespace
+
+int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    Fehlerausgabe meldungen(fehler);
+    Aufruf a;
+    try {
+        a = LeseAufruf(argumente);
+    } catch (const Aufruffehler& f) {
+        fehler << "Fehler: " << f.text << "\n" << "Hilfe: quintor-batch --help\n";
+        return kAufrufFehler;
+    }
+    if (a.hilfe) {
+        aus << kHilfe;
+        return kGerechnet;
+    }
+
+    std::string grund;
+    std::optional<std::string> bytes = LeseDatei(a.modell, &grund);
+    if (!bytes) {
+        meldungen.Melde(Meldungsart::Fehler, "Datei " + a.modell + " kann nicht geöffnet werden. " + grund);
+        return kAufrufFehler;
+    }
+
+    // As the program's Open does: the text into the editor, then the scan.
+    Modell m;
+    Speichergitter gitter;
+    Speichertext text;
+    text.zeilen = TeileZeilen(DateitextZuUtf8(*bytes));
+    text.beiAenderung = [&] { TextGeaendert(m, gitter); };
+    const Scanergebnis scan = SCANNEN(m, text, gitter, meldungen);
+    if (scan == Scanergebnis::Leer) {
+        meldungen.Melde(Meldungsart::Fehler, "Die Modelldatei enthält keine Gleichung.");
+        return kModellFehler;
+    }
+    if (scan != Scanergebnis::Fertig) return kModellFehler;
+
+    // Start-value texts: the settings file, then the command line.
+    const std::string ini = Begleitdatei(a.modell, ".ini");
+    if (Existiert(ini)) {
+        std::optional<std::string> inhalt = LeseDatei(ini, &grund);
+        if (!inhalt) {
+            meldungen.Melde(Meldungsart::Fehler, "Datei " + ini + " kann nicht geöffnet werden. " + grund);
+            return kAufrufFehler;
+        }
+        const Profildatei profil = Profildatei::AusText(DateitextZuUtf8(*inhalt));
+        for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
+            gitter.SetzeZelle(1, i, profil.LiesText("Startwerte", m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
+        m.StartwerteAusDatei = true;
+    }
+    std::vector<std::int32_t> spalten;
+    try {
+        for (const auto& [name, wert] : a.startwerte) gitter.SetzeZelle(1, Variablennummer(m, name), wert);
+        if (a.spalten) {
+            for (const std::string& name : *a.spalten) spalten.push_back(Variablennummer(m, name));
+        } else {
+            for (std::int32_t i = 1; i <= m.Variablenzahl; ++i) spalten.push_back(i);
+        }
+    } catch (const Aufruffehler& f) {
+        fehler << "Fehler: " << f.text << "\n";
+        return kAufrufFehler;
+    }
+    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i) {
+        try {
+            const float v = TextZuZahl(gitter.Zelle(1, i), meldungen);
+            m.Variablen[static_cast<std::size_t>(i)].Wert = v;
+            m.StartwertListe[static_cast<std::size_t>(i)] = v;
+        } catch (const Gleitkommaueberlauf&) {
+            meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+            return kUeberlauf;
+        }
+    }
+
+    m.Zufallszustand = a.saat ? *a.saat
+                              : static_cast<std::uint32_t>(
+                                    std::chrono::steady_clock::now().time_since_epoch().count());
+
+    Ausgabe ausgabe(aus);
+    try {
+        if (a.ergebnis) {
+            for (std::int64_t i = 1; i <= a.wiederholungen; ++i) Rechenschritt(m);
+            ErgebnisZeilen(m, ausgabe);
+            return kGerechnet;
+        }
+        if (a.genau) {
+            GenauerTitel(m, spalten, ausgabe);
+        } else {
+            ausgabe.puffer += TitelZeile(m, spalten);
+            ausgabe.Zeile();
+            ausgabe.Zeile();
+        }
+        // Like the table: the values before each step, at least one step.
+        for (std::int64_t i = 1;; ++i) {
+            if (ZeileFaellig(i, a.auslassen)) {
+                if (a.genau) {
+                    GenaueDaten(m, spalten, ausgabe);
+                } else {
+                    HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
+                    ausgabe.Zeile();
+                }
+            }
+            Rechenschritt(m);
+            if (a.wiederholungen <= i) break;
+        }
+    } catch (const Gleitkommaueberlauf&) {
+        if (a.ergebnis) ErgebnisZeilen(m, ausgabe);
+        ausgabe.Leeren();
+        aus.flush();
+        meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+        return kUeberlauf;
+    }
+    return kGerechnet;
+}
+
+}  // namespace quintor

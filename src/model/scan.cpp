@@ -1,0 +1,147 @@
+#include "scan.h"
+
+#include <string>
+
+#include "text.h"
+#include "uebersetzer.h"
+#include "zahltext.h"
+
+namespace quintor {
+
+Zerlegung ZerlegeZeile(std::string_view zeile) {
+    Zerlegung z;
+    const std::size_t p = zeile.rfind(":=");
+    if (p == std::string_view::npos) return z;
+    z.ok = true;
+    z.links = std::string(zeile.substr(0, p));
+    z.rechts = std::string(zeile.substr(p + 2));
+    return z;
+}
+
+bool LinksVorhanden(const Modell& modell, std::string_view links) {
+    const std::string gross = Grossbuchstaben(links);
+    for (std::int32_t i = 1; i <= modell.Variablenzahl; ++i)
+        if (modell.Variablen[static_cast<std::size_t>(i)].Name == gross) return true;
+    return false;
+}
+
+namespace {
+
+constexpr const char* kZuVieleVariable = "Zu viele Variable! Die Maximalzahl ist 100.";
+constexpr const char* kZuVieleGleichungen = "Zu viele Gleichungen! Die Maximalzahl ist 100.";
+
+}  // namespace
+
+Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitter,
+                     Meldungen& meldungen) {
+    std::vector<std::string> zeilen = text.Zeilen();
+    std::vector<std::string> kompakt;
+    kompakt.reserve(zeilen.size());
+    for (auto& z : zeilen)
+        if (!z.empty()) kompakt.push_back(std::move(z));
+    if (kompakt.size() != zeilen.size()) text.SetzeZeilen(kompakt);
+
+    modell.GleichungenGeaendert();
+    const std::size_t n = kompakt.size();
+    if (n == 0) {
+        modell.Gleichungszahl = 0;
+        modell.Variablenzahl = 0;
+        return Scanergebnis::Leer;
+    }
+    if (n > static_cast<std::size_t>(kMaxGleichungen)) {
+        // The list has room for 100; nothing of this text is run.
+        modell.Gleichungszahl = 0;
+        modell.Variablenzahl = 0;
+        meldungen.Melde(Meldungsart::Fehler, kZuVieleGleichungen);
+        return Scanergebnis::Abgebrochen;
+    }
+    modell.Gleichungszahl = static_cast<std::int32_t>(n);
+
+    // First pass: the left sides become the variables, in order.
+    modell.Variablenzahl = 0;
+    bool allesOk = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Zerlegung z = ZerlegeZeile(kompakt[i]);
+        allesOk = allesOk && z.ok;
+        if (!z.ok) {
+            meldungen.Melde(Meldungsart::Fehler,
+                            "In der Zeile " + std::to_string(i + 1) + " fehlt das :=.");
+        } else if (LinksVorhanden(modell, z.links)) {
+            meldungen.Melde(Meldungsart::Warnung, "Die Variable " + z.links +
+                                                      " taucht\nauf der linken Seite doppelt auf.");
+        } else if (modell.Variablenzahl >= kMaxVariablen) {
+            meldungen.Melde(Meldungsart::Fehler, kZuVieleVariable);
+            return Scanergebnis::Abgebrochen;
+        } else {
+            ++modell.Variablenzahl;
+            modell.Variablen[static_cast<std::size_t>(modell.Variablenzahl)].Name =
+                Grossbuchstaben(z.links);
+        }
+    }
+    if (!allesOk) return Scanergebnis::Abgebrochen;
+
+    // Second pass: targets and trees; the compiler appends the names of right sides.
+    for (std::size_t i = 0; i < n; ++i) {
+        TGleichung& g = modell.Gleichungsliste[i + 1];
+        const Zerlegung z = ZerlegeZeile(kompakt[i]);
+        const std::string links = Grossbuchstaben(z.links);
+        for (std::int32_t k = 1; k <= modell.Variablenzahl; ++k)
+            if (links == modell.Variablen[static_cast<std::size_t>(k)].Name) g.Ziel = k;
+        try {
+            g.Baum = Uebersetze(z.rechts, modell, meldungen);
+        } catch (const Gleitkommaueberlauf&) {
+            // A number beyond the double range: the scan stops at this line.
+            g.Baum.reset();
+            meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+            return Scanergebnis::Abgebrochen;
+        }
+    }
+
+    gitter.SetzeZelle(0, 0, "Bezeichner");
+    gitter.SetzeZelle(1, 0, "Startwert");
+    gitter.SetzeZelle(2, 0, "Ergebnis");
+    for (std::int32_t i = 1; i <= modell.Variablenzahl; ++i)
+        gitter.SetzeZelle(0, i, modell.Variablen[static_cast<std::size_t>(i)].Name);
+    if (!modell.StartwerteAusDatei)
+        for (std::int32_t i = 1; i <= modell.Variablenzahl; ++i) gitter.SetzeZelle(1, i, "0");
+    return Scanergebnis::Fertig;
+}
+
+void StringgridLoeschen(Startwertgitter& gitter) {
+    for (int spalte = 0; spalte < Startwertgitter::kSpalten; ++spalte)
+        for (int zeile = 1; zeile < Startwertgitter::kZeilen; ++zeile) gitter.SetzeZelle(spalte, zeile, "");
+}
+
+bool StartwerteInit(Modell& modell, Startwertgitter& gitter, Meldungen& meldungen) {
+    for (std::int32_t i = 1; i <= modell.Variablenzahl; ++i) {
+        float v = 0.0f;
+        try {
+            v = TextZuZahl(gitter.Zelle(1, i), meldungen);
+        } catch (const Gleitkommaueberlauf&) {
+            meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+            return false;
+        }
+        modell.Variablen[static_cast<std::size_t>(i)].Wert = v;
+        modell.StartwertListe[static_cast<std::size_t>(i)] = v;
+        gitter.SetzeZelle(2, i, "");
+    }
+    return true;
+}
+
+void TextGeaendert(Modell& modell, Startwertgitter& gitter) {
+    modell.StartwerteAusDatei = false;
+    StringgridLoeschen(gitter);
+    modell.Variablenzahl = 0;
+}
+
+std::string Speichergitter::Zelle(int spalte, int zeile) const {
+    if (spalte < 0 || spalte >= kSpalten || zeile < 0 || zeile >= kZeilen) return {};
+    return zellen_[static_cast<std::size_t>(spalte)][static_cast<std::size_t>(zeile)];
+}
+
+void Speichergitter::SetzeZelle(int spalte, int zeile, const std::string& text) {
+    if (spalte < 0 || spalte >= kSpalten || zeile < 0 || zeile >= kZeilen) return;
+    zellen_[static_cast<std::size_t>(spalte)][static_cast<std::size_t>(zeile)] = text;
+}
+
+}  // namespace quintor
