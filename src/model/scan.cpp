@@ -1,5 +1,6 @@
 #include "scan.h"
 
+#include <algorithm>
 #include <string>
 
 #include "text.h"
@@ -48,25 +49,27 @@ Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitt
         modell.Variablenzahl = 0;
         return Scanergebnis::Leer;
     }
-    if (n > static_cast<std::size_t>(kMaxGleichungen)) {
-        // The list has room for 100; nothing of this text is run.
-        modell.Gleichungszahl = 0;
-        modell.Variablenzahl = 0;
-        meldungen.Melde(Meldungsart::Fehler, kZuVieleGleichungen);
-        return Scanergebnis::Abgebrochen;
-    }
-    modell.Gleichungszahl = static_cast<std::int32_t>(n);
+    // The list has room for 100 equations: line 101 ends the first pass (unless it is the
+    // 101st variable, which has its own message), and nothing of such a text is run.
+    modell.Gleichungszahl = static_cast<std::int32_t>(std::min<std::size_t>(n, kMaxGleichungen));
 
     // First pass: the left sides become the variables, in order.
     modell.Variablenzahl = 0;
     bool allesOk = true;
     for (std::size_t i = 0; i < n; ++i) {
         const Zerlegung z = ZerlegeZeile(kompakt[i]);
+        const bool neueVariable = z.ok && !LinksVorhanden(modell, z.links);
+        if (i == static_cast<std::size_t>(kMaxGleichungen) &&
+            !(neueVariable && modell.Variablenzahl >= kMaxVariablen)) {
+            modell.Gleichungszahl = 0;
+            meldungen.Melde(Meldungsart::Fehler, kZuVieleGleichungen);
+            return Scanergebnis::Abgebrochen;
+        }
         allesOk = allesOk && z.ok;
         if (!z.ok) {
             meldungen.Melde(Meldungsart::Fehler,
                             "In der Zeile " + std::to_string(i + 1) + " fehlt das :=.");
-        } else if (LinksVorhanden(modell, z.links)) {
+        } else if (!neueVariable) {
             meldungen.Melde(Meldungsart::Warnung, "Die Variable " + z.links +
                                                       " taucht\nauf der linken Seite doppelt auf.");
         } else if (modell.Variablenzahl >= kMaxVariablen) {

@@ -33,6 +33,15 @@ std::optional<std::string_view> Abschnittsname(std::string_view zeile) {
     return Getrimmt(zeile.substr(1, ende - 1));
 }
 
+// The first n characters of a UTF-8 text.
+std::string_view ErsteZeichen(std::string_view s, std::size_t n) {
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && zeichen++ == n) return s.substr(0, i);
+    }
+    return s;
+}
+
 }  // namespace
 
 Profildatei Profildatei::AusText(std::string_view text) {
@@ -54,7 +63,7 @@ std::optional<std::string> Profildatei::Lies(std::string_view abschnitt,
         if (gleich == std::string::npos) continue;
         if (!GleichOhneGross(Getrimmt(std::string_view(zeile).substr(0, gleich)), schluessel)) continue;
         std::string_view wert = Getrimmt(std::string_view(zeile).substr(gleich + 1));
-        return std::string(wert.substr(0, kMaxWert));
+        return std::string(ErsteZeichen(wert, kMaxWert));
     }
     return std::nullopt;
 }

@@ -44,6 +44,9 @@ std::optional<char32_t> NaechsterCodepunkt(std::string_view s, std::size_t& i) {
         if ((b & 0xC0) != 0x80) return std::nullopt;
         c = (c << 6) | (b & 0x3F);
     }
+    // Overlong forms, surrogates and values beyond Unicode are malformed too.
+    static constexpr char32_t kKleinster[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kKleinster[laenge] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
     i += static_cast<std::size_t>(laenge);
     return c;
 }
