@@ -58,7 +58,7 @@ const Beispiel kFunktionen{
 };
 
 class Abbruch : public Meldungen {
-public:
+  public:
     void Melde(Meldungsart, const std::string& text) override { throw std::runtime_error(text); }
 };
 
@@ -81,11 +81,16 @@ struct Gescannt {
             if (m.Variablen[static_cast<std::size_t>(i)].Name == name) return i;
         throw std::runtime_error("no variable " + name);
     }
-    float Start(const std::string& name) const { return m.StartwertListe[static_cast<std::size_t>(Nr(name))]; }
-    float Wert(const std::string& name) const { return m.Variablen[static_cast<std::size_t>(Nr(name))].Wert; }
+    float Start(const std::string& name) const {
+        return m.StartwertListe[static_cast<std::size_t>(Nr(name))];
+    }
+    float Wert(const std::string& name) const {
+        return m.Variablen[static_cast<std::size_t>(Nr(name))].Wert;
+    }
     void Zuruecksetzen() {
         for (int i = 1; i <= m.Variablenzahl; ++i)
-            m.Variablen[static_cast<std::size_t>(i)].Wert = m.StartwertListe[static_cast<std::size_t>(i)];
+            m.Variablen[static_cast<std::size_t>(i)].Wert =
+                m.StartwertListe[static_cast<std::size_t>(i)];
     }
 };
 
@@ -109,14 +114,20 @@ struct Baumauswertung : Gescannt {
     }
 };
 
-inline double D(Ext v) { return static_cast<double>(v); }
-inline float F(double v) { return static_cast<float>(v); }
+inline double D(Ext v) {
+    return static_cast<double>(v);
+}
+inline float F(double v) {
+    return static_cast<float>(v);
+}
 
 // The hand-written loops keep their variables in memory that the compiler must treat as seen
 // from outside, and a barrier after every step makes each step read them afresh (DT included),
 // as a model does. Each operation in long double, rounded to double; float at the store.
 struct HandOszillator {
-    struct Werte { float X, V, DT; } w{}, start{};
+    struct Werte {
+        float X, V, DT;
+    } w{}, start{};
 
     explicit HandOszillator(const Beispiel& b) {
         const Gescannt q(b);
@@ -137,7 +148,9 @@ struct HandOszillator {
 };
 
 struct HandFunktionen {
-    struct Werte { float T, X, DT, A, W, B, K; } w{}, start{};
+    struct Werte {
+        float T, X, DT, A, W, B, K;
+    } w{}, start{};
 
     explicit HandFunktionen(const Beispiel& b) {
         const Gescannt q(b);
@@ -233,21 +246,24 @@ bool Pruefe(const Beispiel& b) {
                 std::printf("check %s: %s not finite at step %d\n", b.name, n.c_str(), s);
                 gleich = false;
             }
-            for (auto [weg, w] : {std::pair{"tree walk", baum.Wert(n)}, std::pair{"hand loop", hand.Wert(n)}}) {
+            for (auto [weg, w] :
+                 {std::pair{"tree walk", baum.Wert(n)}, std::pair{"hand loop", hand.Wert(n)}}) {
                 if (std::bit_cast<std::uint32_t>(a) != std::bit_cast<std::uint32_t>(w)) {
                     std::printf("check %s: MISMATCH at step %d, %s: Rechenschritt %.9g, %s %.9g\n",
                                 b.name, s, n.c_str(), double(a), weg, double(w));
                     gleich = false;
                 }
             }
-            const double d = std::fabs(double(mup.Wert(n)) - a) / std::fmax(1.0, std::fabs(double(a)));
+            const double d =
+                std::fabs(double(mup.Wert(n)) - a) / std::fmax(1.0, std::fabs(double(a)));
             muAbweichung = std::fmax(muAbweichung, d);
         }
     }
     if (gleich)
-        std::printf("check %s: Rechenschritt, tree walk and hand loop bit-identical over %d steps; "
-                    "muparser (double) differs by at most %.2g\n",
-                    b.name, kSchritte, muAbweichung);
+        std::printf(
+            "check %s: Rechenschritt, tree walk and hand loop bit-identical over %d steps; "
+            "muparser (double) differs by at most %.2g\n",
+            b.name, kSchritte, muAbweichung);
     std::fflush(stdout);
     return gleich;
 }
@@ -262,8 +278,9 @@ void Lauf(benchmark::State& state, const Beispiel* b) {
         for (int i = 0; i < kSchritte; ++i) weg.Schritt();
     }
     // Seconds per step; printed with an SI prefix ("17.1n" is 17.1 ns).
-    state.counters["t_step"] = benchmark::Counter(double(state.iterations()) * kSchritte,
-                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["t_step"] =
+        benchmark::Counter(double(state.iterations()) * kSchritte,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 template <class Hand>

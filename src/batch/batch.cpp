@@ -1,10 +1,11 @@
 #include "batch.h"
 
-#include <chrono>
+#include <sys/stat.h>
+
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <optional>
-#include <sys/stat.h>
 
 #include "meldungen.h"
 #include "profil.h"
@@ -47,7 +48,7 @@ constexpr const char* kHilfe =
 
 // Message boxes become lines: "Titel: Text", the line break a blank.
 class Fehlerausgabe : public Meldungen {
-public:
+  public:
     explicit Fehlerausgabe(std::ostream& aus) : aus_(aus) {}
     void Melde(Meldungsart art, const std::string& text) override {
         std::string zeile(Titel(art));
@@ -57,7 +58,7 @@ public:
         aus_.flush();
     }
 
-private:
+  private:
     std::ostream& aus_;
 };
 
@@ -157,7 +158,7 @@ std::int32_t Variablennummer(const Modell& m, const std::string& name) {
 }
 
 class Ausgabe {
-public:
+  public:
     explicit Ausgabe(std::ostream& aus) : aus_(aus) {}
     ~Ausgabe() { Leeren(); }
     std::string puffer;
@@ -170,7 +171,7 @@ public:
         puffer.clear();
     }
 
-private:
+  private:
     std::ostream& aus_;
 };
 
@@ -207,7 +208,8 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     try {
         a = LeseAufruf(argumente);
     } catch (const Aufruffehler& f) {
-        fehler << "Fehler: " << f.text << "\n" << "Hilfe: quintor-batch --help\n";
+        fehler << "Fehler: " << f.text << "\n"
+               << "Hilfe: quintor-batch --help\n";
         return kAufrufFehler;
     }
     if (a.hilfe) {
@@ -218,7 +220,8 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     std::string grund;
     std::optional<std::string> bytes = LeseDatei(a.modell, &grund);
     if (!bytes) {
-        meldungen.Melde(Meldungsart::Fehler, "Datei " + a.modell + " kann nicht geöffnet werden. " + grund);
+        meldungen.Melde(Meldungsart::Fehler,
+                        "Datei " + a.modell + " kann nicht geöffnet werden. " + grund);
         return kAufrufFehler;
     }
 
@@ -240,17 +243,21 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     if (Existiert(ini)) {
         std::optional<std::string> inhalt = LeseDatei(ini, &grund);
         if (!inhalt) {
-            meldungen.Melde(Meldungsart::Fehler, "Datei " + ini + " kann nicht geöffnet werden. " + grund);
+            meldungen.Melde(Meldungsart::Fehler,
+                            "Datei " + ini + " kann nicht geöffnet werden. " + grund);
             return kAufrufFehler;
         }
         const Profildatei profil = Profildatei::AusText(DateitextZuUtf8(*inhalt));
         for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
-            gitter.SetzeZelle(1, i, profil.LiesText("Startwerte", m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
+            gitter.SetzeZelle(
+                1, i,
+                profil.LiesText("Startwerte", m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
         m.StartwerteAusDatei = true;
     }
     std::vector<std::int32_t> spalten;
     try {
-        for (const auto& [name, wert] : a.startwerte) gitter.SetzeZelle(1, Variablennummer(m, name), wert);
+        for (const auto& [name, wert] : a.startwerte)
+            gitter.SetzeZelle(1, Variablennummer(m, name), wert);
         if (a.spalten) {
             for (const std::string& name : *a.spalten) spalten.push_back(Variablennummer(m, name));
         } else {

@@ -8,10 +8,10 @@
 namespace quintor {
 
 enum Batchstatus : int {
-    kGerechnet = 0,          // the run was made (warnings allowed)
-    kModellFehler = 1,       // the scan stopped; nothing on standard output
-    kAufrufFehler = 2,       // usage error or a file that cannot be read
-    kUeberlauf = 3,          // a value beyond the single range ended the run
+    kGerechnet = 0,     // the run was made (warnings allowed)
+    kModellFehler = 1,  // the scan stopped; nothing on standard output
+    kAufrufFehler = 2,  // usage error or a file that cannot be read
+    kUeberlauf = 3,     // a value beyond the single range ended the run
 };
 
 // argumente without the program name. Writes the table (or results) to `aus` and every

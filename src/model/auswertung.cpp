@@ -11,7 +11,7 @@ namespace {
 using namespace rechnen;
 
 class Baumauswertung {
-public:
+  public:
     explicit Baumauswertung(Modell& m) : modell_(m) {}
 
     bool gueltig = true;
@@ -28,16 +28,20 @@ public:
         return r;
     }
 
-private:
+  private:
     double Berechne(const TKnoten& k) {
         switch (k.Art) {
-            case TKnotenArt::kaZahl: return k.Zahlwert;
+            case TKnotenArt::kaZahl:
+                return k.Zahlwert;
             case TKnotenArt::kaVariable:
                 if (k.Index < 1 || k.Index > kMaxVariablen) return kUngueltig;
                 return modell_.Variablen[static_cast<std::size_t>(k.Index)].Wert;
-            case TKnotenArt::kaMinus: return -Wert(k.Links.get());
-            case TKnotenArt::kaOperation: return Operation(k);
-            case TKnotenArt::kaFunktion: return Funktion(k);
+            case TKnotenArt::kaMinus:
+                return -Wert(k.Links.get());
+            case TKnotenArt::kaOperation:
+                return Operation(k);
+            case TKnotenArt::kaFunktion:
+                return Funktion(k);
         }
         return kUngueltig;
     }
@@ -54,9 +58,12 @@ private:
         const double b = Wert(k.Rechts.get());
         if (!gueltig) return 0.0;
         switch (k.Zeichen) {
-            case '+': return D(static_cast<Ext>(a) + b);
-            case '-': return D(static_cast<Ext>(a) - b);
-            case '*': return D(static_cast<Ext>(a) * b);
+            case '+':
+                return D(static_cast<Ext>(a) + b);
+            case '-':
+                return D(static_cast<Ext>(a) - b);
+            case '*':
+                return D(static_cast<Ext>(a) * b);
             case '^':
                 if (GanzUndPositiv(b)) return GanzePotenz(a, b);
                 if (a <= kKlein) return kUngueltig;
@@ -73,13 +80,15 @@ private:
         const double x = Wert(k.Rechts.get());
         if (!gueltig) return 0.0;
         switch (k.Funktion) {
-            case TFunktion::RANDOM: return Zufall(modell_.Zufallszustand, x);
+            case TFunktion::RANDOM:
+                return Zufall(modell_.Zufallszustand, x);
             case TFunktion::TAN: {
                 const double x2 = Wert(k.Rechts.get());
                 if (!gueltig) return 0.0;
                 return Tangens(x, x2);
             }
-            default: return Funktionswert(k.Funktion, x);
+            default:
+                return Funktionswert(k.Funktion, x);
         }
     }
 

@@ -14,7 +14,7 @@ enum class Meldungsart { Warnung, Fehler, Information, Bestaetigung };
 std::string_view Titel(Meldungsart art);
 
 class Meldungen {
-public:
+  public:
     virtual ~Meldungen() = default;
     virtual void Melde(Meldungsart art, const std::string& text) = 0;
 };
@@ -25,7 +25,7 @@ inline constexpr const char* kGleitkommaueberlauf = "Gleitkommaüberlauf";
 // double precision for numbers in equations). Callers end their operation with the generic error
 // "Gleitkommaüberlauf".
 class Gleitkommaueberlauf : public std::runtime_error {
-public:
+  public:
     Gleitkommaueberlauf() : std::runtime_error(kGleitkommaueberlauf) {}
 };
 

@@ -28,7 +28,7 @@ class Schrittprogramm;
 // One instance is the application's model. Arrays are indexed from 1 like the grid rows.
 // Non-movable: the compiled step refers to the variables by address.
 class Modell {
-public:
+  public:
     Modell();
     ~Modell();
     Modell(const Modell&) = delete;
@@ -51,7 +51,7 @@ public:
     // The compiled form of the equation list that a step executes (built on demand).
     Schrittprogramm& Programm();
 
-private:
+  private:
     std::unique_ptr<Schrittprogramm> programm_;
     bool programmVeraltet_ = true;
 };

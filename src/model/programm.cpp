@@ -13,19 +13,38 @@ using namespace rechnen;
 
 // Binary operations come in four forms by operand kind: single variable (F) or double value (D).
 enum Op : std::uint16_t {
-    ADD_FF, ADD_FD, ADD_DF, ADD_DD,
-    SUB_FF, SUB_FD, SUB_DF, SUB_DD,
-    MUL_FF, MUL_FD, MUL_DF, MUL_DD,
-    DIV_FF, DIV_FD, DIV_DF, DIV_DD,
-    POW_FF, POW_FD, POW_DF, POW_DD,
-    NEG_F, NEG_D, FUN_F, FUN_D,
-    BAUM,             // an equation with RANDOM: the tree walk
-    SPEICHERN_F, SPEICHERN_D,
+    ADD_FF,
+    ADD_FD,
+    ADD_DF,
+    ADD_DD,
+    SUB_FF,
+    SUB_FD,
+    SUB_DF,
+    SUB_DD,
+    MUL_FF,
+    MUL_FD,
+    MUL_DF,
+    MUL_DD,
+    DIV_FF,
+    DIV_FD,
+    DIV_DF,
+    DIV_DD,
+    POW_FF,
+    POW_FD,
+    POW_DF,
+    POW_DD,
+    NEG_F,
+    NEG_D,
+    FUN_F,
+    FUN_D,
+    BAUM,  // an equation with RANDOM: the tree walk
+    SPEICHERN_F,
+    SPEICHERN_D,
     ENDE,
 };
 
 struct Operand {
-    bool single;     // a variable (index into Variablen) or a value (index into werte_)
+    bool single;  // a variable (index into Variablen) or a value (index into werte_)
     std::int32_t nr;
 };
 
@@ -34,12 +53,12 @@ struct Roh {
     std::uint16_t fn = 0;
     std::int32_t nr = 0, ziel = 0;
     Operand a{}, b{};
-    std::int32_t z = -1;            // result value, or -1 for a store
+    std::int32_t z = -1;  // result value, or -1 for a store
     const TKnoten* baum = nullptr;
 };
 
 class Codegenerator {
-public:
+  public:
     explicit Codegenerator(std::vector<double>& werte) : werte_(werte) {}
     std::vector<Roh> code;
 
@@ -50,7 +69,8 @@ public:
 
     Operand Ausdruck(const TKnoten& k) {
         switch (k.Art) {
-            case TKnotenArt::kaZahl: return {false, Konstante(k.Zahlwert)};
+            case TKnotenArt::kaZahl:
+                return {false, Konstante(k.Zahlwert)};
             case TKnotenArt::kaVariable:
                 if (k.Index < 1 || k.Index > kMaxVariablen) return {false, Konstante(kUngueltig)};
                 return {true, k.Index};
@@ -61,18 +81,29 @@ public:
             case TKnotenArt::kaFunktion: {
                 Operand a = Ausdruck(*k.Rechts);
                 if (k.Funktion == TFunktion::Klammer) return a;
-                return Ergebnis(Roh{a.single ? FUN_F : FUN_D, static_cast<std::uint16_t>(k.Funktion), 0, 0, a, {}});
+                return Ergebnis(Roh{
+                    a.single ? FUN_F : FUN_D, static_cast<std::uint16_t>(k.Funktion), 0, 0, a, {}});
             }
             case TKnotenArt::kaOperation: {
                 Operand a = Ausdruck(*k.Links);
                 Operand b = Ausdruck(*k.Rechts);
                 Op basis = ADD_FF;
                 switch (k.Zeichen) {
-                    case '+': basis = ADD_FF; break;
-                    case '-': basis = SUB_FF; break;
-                    case '*': basis = MUL_FF; break;
-                    case '/': basis = DIV_FF; break;
-                    default: basis = POW_FF; break;
+                    case '+':
+                        basis = ADD_FF;
+                        break;
+                    case '-':
+                        basis = SUB_FF;
+                        break;
+                    case '*':
+                        basis = MUL_FF;
+                        break;
+                    case '/':
+                        basis = DIV_FF;
+                        break;
+                    default:
+                        basis = POW_FF;
+                        break;
                 }
                 auto op = static_cast<Op>(basis + (a.single ? 0 : 2) + (b.single ? 0 : 1));
                 return Ergebnis(Roh{op, 0, 0, 0, a, b});
@@ -87,7 +118,7 @@ public:
         return {false, r.z};
     }
 
-private:
+  private:
     std::vector<double>& werte_;
 };
 
@@ -160,16 +191,18 @@ inline double Funktion(std::uint16_t f, double x) {
     return Funktionswert(static_cast<TFunktion>(f), x);
 }
 
-inline bool PasstInSingle(double x) { return std::fabs(x) < 0x1.ffffffp+127; }
+inline bool PasstInSingle(double x) {
+    return std::fabs(x) < 0x1.ffffffp+127;
+}
 
 }  // namespace
 
 int Schrittprogramm::Fuehreaus(Modell& modell, Ergebnisanzeige* anzeige) const {
     static void* const sprung[] = {
-        &&ADD_FF, &&ADD_FD, &&ADD_DF, &&ADD_DD, &&SUB_FF, &&SUB_FD, &&SUB_DF, &&SUB_DD,
-        &&MUL_FF, &&MUL_FD, &&MUL_DF, &&MUL_DD, &&DIV_FF, &&DIV_FD, &&DIV_DF, &&DIV_DD,
-        &&POW_FF, &&POW_FD, &&POW_DF, &&POW_DD, &&NEG_F,  &&NEG_D,  &&FUN_F,  &&FUN_D,
-        &&BAUM,   &&SPEICHERN_F, &&SPEICHERN_D, &&ENDE,
+        &&ADD_FF, &&ADD_FD, &&ADD_DF, &&ADD_DD, &&SUB_FF,      &&SUB_FD,      &&SUB_DF,
+        &&SUB_DD, &&MUL_FF, &&MUL_FD, &&MUL_DF, &&MUL_DD,      &&DIV_FF,      &&DIV_FD,
+        &&DIV_DF, &&DIV_DD, &&POW_FF, &&POW_FD, &&POW_DF,      &&POW_DD,      &&NEG_F,
+        &&NEG_D,  &&FUN_F,  &&FUN_D,  &&BAUM,   &&SPEICHERN_F, &&SPEICHERN_D, &&ENDE,
     };
     const Befehl* b = code_.data();
 
@@ -177,11 +210,13 @@ int Schrittprogramm::Fuehreaus(Modell& modell, Ergebnisanzeige* anzeige) const {
 #define QD(p) (*static_cast<const double*>(p))
 #define ZIEL (*static_cast<double*>(b->Z))
 #define WEITER goto* sprung[(++b)->Op]
-#define VIER(NAME, AUSDRUCK)                                      \
-    NAME##_FF : { const Ext x = QF(b->A), y = QF(b->B); ZIEL = AUSDRUCK; WEITER; } \
-    NAME##_FD : { const Ext x = QF(b->A), y = QD(b->B); ZIEL = AUSDRUCK; WEITER; } \
-    NAME##_DF : { const Ext x = QD(b->A), y = QF(b->B); ZIEL = AUSDRUCK; WEITER; } \
-    NAME##_DD : { const Ext x = QD(b->A), y = QD(b->B); ZIEL = AUSDRUCK; WEITER; }
+// clang-format off
+#define FORM(NAME, QA, QB, AUSDRUCK) \
+    NAME : { const Ext x = QA(b->A), y = QB(b->B); ZIEL = AUSDRUCK; WEITER; }
+#define VIER(NAME, AUSDRUCK)                                                         \
+    FORM(NAME##_FF, QF, QF, AUSDRUCK) FORM(NAME##_FD, QF, QD, AUSDRUCK)              \
+    FORM(NAME##_DF, QD, QF, AUSDRUCK) FORM(NAME##_DD, QD, QD, AUSDRUCK)
+    // clang-format on
 
     goto* sprung[b->Op];
     VIER(ADD, D(x + y))
@@ -225,6 +260,7 @@ ENDE:
     return 0;
 
 #undef VIER
+#undef FORM
 #undef WEITER
 #undef ZIEL
 #undef QD

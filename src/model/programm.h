@@ -12,7 +12,7 @@
 namespace quintor {
 
 class Schrittprogramm {
-public:
+  public:
     // Compiles Gleichungsliste[1..Gleichungszahl] of the model (which must not move afterwards).
     void Baue(Modell& modell);
 
@@ -30,7 +30,7 @@ public:
         void* Z;
     };
 
-private:
+  private:
     std::vector<Befehl> code_;
     std::vector<double> werte_;  // constants first, then intermediate results
 };

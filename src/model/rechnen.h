@@ -22,14 +22,22 @@ inline constexpr Ext kKlein = 1e-30L;  // divisors and power bases at most this 
 inline constexpr double kUngueltig = std::numeric_limits<double>::quiet_NaN();
 inline constexpr Ext kWinkelgrenze = 0x1p63L;  // SIN and COS give 0 from here on
 
-inline double D(Ext v) { return static_cast<double>(v); }
+inline double D(Ext v) {
+    return static_cast<double>(v);
+}
 
 // Division with the divisor already known: the clamp for tiny divisors.
-inline bool DivisorZuKlein(Ext d) { return std::fabs(d) <= kKlein; }
-inline double Klemme(Ext d) { return d > 0 ? kFehlerwert : -kFehlerwert; }
+inline bool DivisorZuKlein(Ext d) {
+    return std::fabs(d) <= kKlein;
+}
+inline double Klemme(Ext d) {
+    return d > 0 ? kFehlerwert : -kFehlerwert;
+}
 
 // The whole-number path of "^": e equals its truncation and is above 0.
-inline bool GanzUndPositiv(double e) { return e > 0 && e == std::trunc(e); }
+inline bool GanzUndPositiv(double e) {
+    return e > 0 && e == std::trunc(e);
+}
 
 // b multiplied by itself from the left, e - 1 times, each product rounded to double.
 double GanzePotenz(double b, double e);
@@ -39,11 +47,17 @@ inline double ReellePotenz(double b, double e) {
     return D(std::exp(static_cast<Ext>(e) * std::log(static_cast<Ext>(b))));
 }
 
-inline Ext Sinus(double x) { return std::fabs(static_cast<Ext>(x)) >= kWinkelgrenze ? 0.0L : std::sin(static_cast<Ext>(x)); }
-inline Ext Kosinus(double x) { return std::fabs(static_cast<Ext>(x)) >= kWinkelgrenze ? 0.0L : std::cos(static_cast<Ext>(x)); }
+inline Ext Sinus(double x) {
+    return std::fabs(static_cast<Ext>(x)) >= kWinkelgrenze ? 0.0L : std::sin(static_cast<Ext>(x));
+}
+inline Ext Kosinus(double x) {
+    return std::fabs(static_cast<Ext>(x)) >= kWinkelgrenze ? 0.0L : std::cos(static_cast<Ext>(x));
+}
 
 // TAN evaluates its argument twice: once for the sine, once for the cosine.
-inline double Tangens(double xs, double xc) { return D(Sinus(xs) / Kosinus(xc)); }
+inline double Tangens(double xs, double xc) {
+    return D(Sinus(xs) / Kosinus(xc));
+}
 
 // Every function but RANDOM; x is finite.
 double Funktionswert(TFunktion f, double x);

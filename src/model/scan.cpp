@@ -112,7 +112,8 @@ Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitt
 
 void StringgridLoeschen(Startwertgitter& gitter) {
     for (int spalte = 0; spalte < Startwertgitter::kSpalten; ++spalte)
-        for (int zeile = 1; zeile < Startwertgitter::kZeilen; ++zeile) gitter.SetzeZelle(spalte, zeile, "");
+        for (int zeile = 1; zeile < Startwertgitter::kZeilen; ++zeile)
+            gitter.SetzeZelle(spalte, zeile, "");
 }
 
 bool StartwerteInit(Modell& modell, Startwertgitter& gitter, Meldungen& meldungen) {

@@ -16,7 +16,7 @@ namespace quintor {
 
 // The equation editor's text, one entry per line.
 class Gleichungstext {
-public:
+  public:
     virtual ~Gleichungstext() = default;
     virtual std::vector<std::string> Zeilen() const = 0;
     // Replaces the text; like typing, this is an edit (the editor's change handling runs).
@@ -26,7 +26,7 @@ public:
 // The start-value grid: column 0 names, 1 start-value texts, 2 result texts; row 0 holds the
 // headers, row i belongs to variable i. Rows up to 100 keep their cells, visible or not.
 class Startwertgitter {
-public:
+  public:
     static constexpr int kSpalten = 3;
     static constexpr int kZeilen = kMaxVariablen + 1;
     virtual ~Startwertgitter() = default;
@@ -72,7 +72,7 @@ void TextGeaendert(Modell& modell, Startwertgitter& gitter);
 
 // Plain-memory implementations for the batch runner and the tests.
 class Speichertext : public Gleichungstext {
-public:
+  public:
     std::vector<std::string> zeilen;
     std::function<void()> beiAenderung;  // the editor's change handling
     std::vector<std::string> Zeilen() const override { return zeilen; }
@@ -83,11 +83,11 @@ public:
 };
 
 class Speichergitter : public Startwertgitter {
-public:
+  public:
     std::string Zelle(int spalte, int zeile) const override;
     void SetzeZelle(int spalte, int zeile, const std::string& text) override;
 
-private:
+  private:
     std::array<std::array<std::string, kZeilen>, kSpalten> zellen_;
 };
 

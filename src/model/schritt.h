@@ -9,7 +9,7 @@ namespace quintor {
 
 // The main window shows every stored result; the graph and table runs pass none.
 class Ergebnisanzeige {
-public:
+  public:
     virtual ~Ergebnisanzeige() = default;
     virtual void Ergebnis(std::int32_t ziel, float wert) = 0;
 };

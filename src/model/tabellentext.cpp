@@ -12,7 +12,9 @@ std::string Auffuellen(std::string_view name) {
     return laenge < 10 ? std::string(static_cast<std::size_t>(10 - laenge), ' ') : std::string();
 }
 
-std::string TabZahlText(float x) { return Zahltext(x, kTabellenformat); }
+std::string TabZahlText(float x) {
+    return Zahltext(x, kTabellenformat);
+}
 
 std::string TitelZeile(const Modell& modell, const std::vector<std::int32_t>& auswahl) {
     std::string zeile;

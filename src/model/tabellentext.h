@@ -25,7 +25,9 @@ void HaengeDatenZeileAn(std::string& aus, const Modell& modell,
                         const std::vector<std::int32_t>& auswahl);
 
 // True when step i (from 1) writes a line with k lines left out between two written ones.
-inline bool ZeileFaellig(std::int64_t i, std::int64_t k) { return k == 0 || i % (k + 1) == 1; }
+inline bool ZeileFaellig(std::int64_t i, std::int64_t k) {
+    return k == 0 || i % (k + 1) == 1;
+}
 
 // The shortest decimal text that reads back as exactly this single value ("0.1", "-0", "1e+30").
 std::string KuerzesterText(float x);

@@ -3,8 +3,12 @@
 namespace quintor {
 
 namespace {
-bool IstFolgebyte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-char Gross(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IstFolgebyte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+char Gross(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 }  // namespace
 
 std::size_t Zeichenzahl(std::string_view s) {

@@ -21,7 +21,9 @@ std::string Normalisiere(std::string_view s) {
 }
 
 namespace {
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 }  // namespace
 
 std::optional<std::size_t> SucheOperator(std::string_view s, std::string_view menge) {
@@ -34,23 +36,38 @@ std::optional<std::size_t> SucheOperator(std::string_view s, std::string_view me
             --tiefe;
         } else if (tiefe == 0 && q > 0 && menge.find(c) != std::string_view::npos) {
             // A sign after "E" or "^" that follows a digit belongs to a number: 1.5E-3, 2^-3.
-            const bool zurZahl = (s[q - 1] == 'E' || s[q - 1] == '^') && q >= 2 && IstZiffer(s[q - 2]);
+            const bool zurZahl =
+                (s[q - 1] == 'E' || s[q - 1] == '^') && q >= 2 && IstZiffer(s[q - 2]);
             if (!zurZahl) return q;
         }
     }
     return std::nullopt;
 }
 
-bool HatVorzeichen(std::string_view s) { return !s.empty() && (s[0] == '+' || s[0] == '-'); }
+bool HatVorzeichen(std::string_view s) {
+    return !s.empty() && (s[0] == '+' || s[0] == '-');
+}
 
 std::optional<TFunktion> Funktionsnummer(std::string_view name) {
     static constexpr std::array<std::pair<std::string_view, TFunktion>, 18> kNamen{{
-        {"", TFunktion::Klammer},       {"ABS", TFunktion::ABS},     {"ARCSIN", TFunktion::ARCSIN},
-        {"ARCTAN", TFunktion::ARCTAN},  {"COS", TFunktion::COS},     {"EXP", TFunktion::EXP},
-        {"SINH", TFunktion::SINH},      {"COSH", TFunktion::COSH},   {"FRAC", TFunktion::FRAC},
-        {"INT", TFunktion::INT},        {"LN", TFunktion::LN},       {"SIN", TFunktion::SIN},
-        {"TANH", TFunktion::TANH},      {"SQR", TFunktion::SQR},     {"SQRT", TFunktion::SQRT},
-        {"TAN", TFunktion::TAN},        {"RANDOM", TFunktion::RANDOM}, {"H", TFunktion::H},
+        {"", TFunktion::Klammer},
+        {"ABS", TFunktion::ABS},
+        {"ARCSIN", TFunktion::ARCSIN},
+        {"ARCTAN", TFunktion::ARCTAN},
+        {"COS", TFunktion::COS},
+        {"EXP", TFunktion::EXP},
+        {"SINH", TFunktion::SINH},
+        {"COSH", TFunktion::COSH},
+        {"FRAC", TFunktion::FRAC},
+        {"INT", TFunktion::INT},
+        {"LN", TFunktion::LN},
+        {"SIN", TFunktion::SIN},
+        {"TANH", TFunktion::TANH},
+        {"SQR", TFunktion::SQR},
+        {"SQRT", TFunktion::SQRT},
+        {"TAN", TFunktion::TAN},
+        {"RANDOM", TFunktion::RANDOM},
+        {"H", TFunktion::H},
     }};
     for (const auto& [n, f] : kNamen)
         if (n == name) return f;
@@ -80,7 +97,7 @@ namespace {
 using namespace uebersetzer;
 
 class Baumbauer {
-public:
+  public:
     Baumbauer(Modell& modell, Meldungen& meldungen) : modell_(modell), meldungen_(meldungen) {}
 
     bool uebersetzt = true;
@@ -124,7 +141,7 @@ public:
         return nullptr;
     }
 
-private:
+  private:
     PKnoten Operation(std::string_view s, std::size_t p) {
         auto k = std::make_unique<TKnoten>();
         k->Art = TKnotenArt::kaOperation;

@@ -69,10 +69,12 @@ void Festform(std::string& aus, double x, int breite, int stellen) {
     std::string n;
     if (anzahl > 0) {
         n.reserve(static_cast<std::size_t>(anzahl) + 1);
-        for (int i = 0; i < anzahl; ++i) n.push_back(i < 18 ? d.z[static_cast<std::size_t>(i)] : '0');
+        for (int i = 0; i < anzahl; ++i)
+            n.push_back(i < 18 ? d.z[static_cast<std::size_t>(i)] : '0');
         if (anzahl < 18 && d.z[static_cast<std::size_t>(anzahl)] >= '5') {
             int i = anzahl - 1;
-            for (; i >= 0 && n[static_cast<std::size_t>(i)] == '9'; --i) n[static_cast<std::size_t>(i)] = '0';
+            for (; i >= 0 && n[static_cast<std::size_t>(i)] == '9'; --i)
+                n[static_cast<std::size_t>(i)] = '0';
             if (i >= 0)
                 ++n[static_cast<std::size_t>(i)];
             else
@@ -106,9 +108,14 @@ void HaengeZahltextAn(std::string& aus, double x, const Zahlformat& f) {
     long double betrag = std::fabs(static_cast<long double>(x));
     bool exponent = false;
     switch (f.Grenze) {
-        case Schwelle::NurFest: break;
-        case Schwelle::Ab1000: exponent = betrag >= 1000.0L; break;
-        case Schwelle::Ab1000Bis0005: exponent = betrag >= 1000.0L || betrag <= 0.005L; break;
+        case Schwelle::NurFest:
+            break;
+        case Schwelle::Ab1000:
+            exponent = betrag >= 1000.0L;
+            break;
+        case Schwelle::Ab1000Bis0005:
+            exponent = betrag >= 1000.0L || betrag <= 0.005L;
+            break;
     }
     if (exponent)
         Exponentform(aus, x);
@@ -122,7 +129,9 @@ std::string Zahltext(double x, const Zahlformat& f) {
     return s;
 }
 
-std::string ZahlZuText(float x) { return Zahltext(x, kErgebnisformat); }
+std::string ZahlZuText(float x) {
+    return Zahltext(x, kErgebnisformat);
+}
 
 std::string KommaZuPunkt(std::string_view text) {
     std::string s(text);
@@ -133,7 +142,9 @@ std::string KommaZuPunkt(std::string_view text) {
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // 10^n in extended precision; exact up to 10^27.
 long double Zehnerpotenz(int n) {
@@ -176,7 +187,8 @@ std::optional<long double> LeseZahl(std::string_view s) {
         }
         if (i == s.size() || !IstZiffer(s[i])) return std::nullopt;
         for (; i < s.size() && IstZiffer(s[i]); ++i)
-            if (exponent < 1000000) exponent = exponent * 10 + (s[i] - '0');  // far beyond any range
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (s[i] - '0');  // far beyond any range
         if (eneg) exponent = -exponent;
     }
     if (i != s.size()) return std::nullopt;

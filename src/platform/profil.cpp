@@ -37,7 +37,8 @@ std::optional<std::string_view> Abschnittsname(std::string_view zeile) {
 std::string_view ErsteZeichen(std::string_view s, std::size_t n) {
     std::size_t zeichen = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && zeichen++ == n) return s.substr(0, i);
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && zeichen++ == n)
+            return s.substr(0, i);
     }
     return s;
 }
@@ -61,7 +62,8 @@ std::optional<std::string> Profildatei::Lies(std::string_view abschnitt,
         if (!imAbschnitt) continue;
         const std::size_t gleich = zeile.find('=');
         if (gleich == std::string::npos) continue;
-        if (!GleichOhneGross(Getrimmt(std::string_view(zeile).substr(0, gleich)), schluessel)) continue;
+        if (!GleichOhneGross(Getrimmt(std::string_view(zeile).substr(0, gleich)), schluessel))
+            continue;
         std::string_view wert = Getrimmt(std::string_view(zeile).substr(gleich + 1));
         return std::string(ErsteZeichen(wert, kMaxWert));
     }

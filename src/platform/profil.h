@@ -12,7 +12,7 @@
 namespace quintor {
 
 class Profildatei {
-public:
+  public:
     // From the decoded (UTF-8) text of the file.
     static Profildatei AusText(std::string_view text);
 
@@ -25,7 +25,7 @@ public:
 
     static constexpr std::size_t kMaxWert = 2047;
 
-private:
+  private:
     std::vector<std::string> zeilen_;
 };
 

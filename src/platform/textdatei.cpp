@@ -9,15 +9,23 @@ namespace quintor {
 
 std::string Systemgrund(int fehlernummer) {
     switch (fehlernummer) {
-        case ENOENT: return "Die Datei oder der Ordner existiert nicht.";
+        case ENOENT:
+            return "Die Datei oder der Ordner existiert nicht.";
         case EACCES:
-        case EPERM: return "Zugriff verweigert.";
-        case EISDIR: return "Das ist ein Ordner.";
-        case ENOSPC: return "Der Datenträger ist voll.";
-        case EROFS: return "Der Datenträger ist schreibgeschützt.";
-        case ENAMETOOLONG: return "Der Name ist zu lang.";
-        case EIO: return "Ein-/Ausgabefehler.";
-        default: return std::strerror(fehlernummer);
+        case EPERM:
+            return "Zugriff verweigert.";
+        case EISDIR:
+            return "Das ist ein Ordner.";
+        case ENOSPC:
+            return "Der Datenträger ist voll.";
+        case EROFS:
+            return "Der Datenträger ist schreibgeschützt.";
+        case ENAMETOOLONG:
+            return "Der Name ist zu lang.";
+        case EIO:
+            return "Ein-/Ausgabefehler.";
+        default:
+            return std::strerror(fehlernummer);
     }
 }
 
@@ -55,7 +63,8 @@ std::optional<std::string> LeseDatei(const std::string& pfad, std::string* grund
 std::string Begleitdatei(const std::string& pfad, std::string_view endung) {
     const std::size_t schraeg = pfad.find_last_of('/');
     const std::size_t punkt = pfad.rfind('.');
-    const bool hatEndung = punkt != std::string::npos && (schraeg == std::string::npos || punkt > schraeg);
+    const bool hatEndung =
+        punkt != std::string::npos && (schraeg == std::string::npos || punkt > schraeg);
     return (hatEndung ? pfad.substr(0, punkt) : pfad) + std::string(endung);
 }
 

@@ -9,10 +9,9 @@ namespace {
 
 // 0x80..0x9F; the undefined ones keep their own number.
 constexpr std::array<char32_t, 32> kObereSteuerzeichen = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void HaengeUtf8An(std::string& aus, char32_t c) {
@@ -38,7 +37,10 @@ std::optional<char32_t> NaechsterCodepunkt(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int laenge = b0 < 0x80 ? 1 : (b0 >> 5) == 6 ? 2 : (b0 >> 4) == 14 ? 3 : (b0 >> 3) == 30 ? 4 : 0;
     if (laenge == 0 || i + static_cast<std::size_t>(laenge) > s.size()) return std::nullopt;
-    char32_t c = laenge == 1 ? b0 : laenge == 2 ? (b0 & 0x1F) : laenge == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    char32_t c = laenge == 1   ? b0
+                 : laenge == 2 ? (b0 & 0x1F)
+                 : laenge == 3 ? (b0 & 0x0F)
+                               : (b0 & 0x07);
     for (int k = 1; k < laenge; ++k) {
         const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
         if ((b & 0xC0) != 0x80) return std::nullopt;
