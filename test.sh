@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/pakete.sh
 # shellcheck disable=SC2086
-installiere_pakete $PAKETE_BAUEN $PAKETE_TESTEN
+installiere_pakete $PAKETE_BAUEN $PAKETE_LAUFEN $PAKETE_TESTEN
 
 # shellcheck disable=SC2046
 cmake -S . -B build $(cmake_optionen) -DCMAKE_BUILD_TYPE=RelWithDebInfo

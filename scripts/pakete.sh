@@ -1,7 +1,8 @@
 # Installs the Debian packages a script needs, when they are missing. Sourced by run.sh and test.sh.
 
 # Packages by purpose.
-PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config"
+PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev"
+PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation"
 PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev"
 
 installiere_pakete() {

@@ -1,0 +1,7 @@
+#include "varwahlform.h"
+
+namespace quintor {
+
+TVarWahlForm::TVarWahlForm(QWidget* parent) : TDialogFenster("Variablenauswahl", 390, 260, parent) {}
+
+}  // namespace quintor

@@ -1,0 +1,34 @@
+#include "anwendung.h"
+
+#include "graphform.h"
+#include "grenzenform.h"
+#include "infoform.h"
+#include "kommentarform.h"
+#include "konstform.h"
+#include "mainform.h"
+#include "tabellenform.h"
+#include "tabvarwahlform.h"
+#include "varwahlform.h"
+
+namespace quintor {
+
+Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
+    // The main window first: its creation touches no other window.
+    fenster.MainForm = new TMainForm(modell, dialoge, hilfe, std::move(argumente));
+    fenster.VarWahlForm = new TVarWahlForm(fenster.MainForm);
+    fenster.GrenzenForm = new TGrenzenForm(fenster.MainForm);
+    fenster.GraphForm = new TGraphForm(fenster.MainForm);
+    fenster.InfoForm = new TInfoForm(fenster.MainForm);
+    fenster.Tabellenform = new TTabellenform(fenster.MainForm);
+    fenster.TabVarWahlForm = new TTabVarWahlForm(fenster.MainForm);
+    fenster.KonstForm = new TKonstForm(fenster.MainForm);
+    fenster.KommentarForm = new TKommentarForm(fenster.MainForm);
+    fenster.MainForm->SetzeFenster(fenster);
+}
+
+Anwendung::~Anwendung() {
+    // The other windows are children of the main window and go with it.
+    delete fenster.MainForm;
+}
+
+}  // namespace quintor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dialogfenster.h"
+
+#include <QString>
+
+class QLabel;
+
+namespace quintor {
+
+class TKonstForm : public TDialogFenster {
+    Q_OBJECT
+
+public:
+    explicit TKonstForm(QWidget* parent = nullptr);
+
+    // Shown in pick mode only.
+    QLabel* Label1 = nullptr;
+    // The constant picked by a double click; empty otherwise.
+    QString KonstWert;
+};
+
+}  // namespace quintor

@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "anwendung.h"
+#include "anwendung_einrichten.h"
+#include "hilfe.h"
+#include "mainform.h"
+#include "meldungsboxen.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    quintor::RichteAnwendungEin(app);
+    quintor::Meldungsboxen dialoge;
+    quintor::KeineHilfe hilfe;
+    QStringList argumente = QApplication::arguments();
+    argumente.removeFirst();
+    quintor::Anwendung anwendung(dialoge, hilfe, argumente);
+    anwendung.fenster.MainForm->show();
+    return app.exec();
+}

@@ -1,0 +1,113 @@
+#include "stringgrid.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+namespace quintor {
+
+namespace {
+constexpr int kZeilenhoehe = 20;  // 19 pixels and the grid line
+constexpr int kSpaltenbreite = 66;
+}  // namespace
+
+TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(kSichtbareZeilen - 1, 2, parent) {
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(kSpaltenbreite);
+    horizontalHeader()->setFixedHeight(kZeilenhoehe);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(kZeilenhoehe);
+    verticalHeader()->setFixedWidth(kSpaltenbreite);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setHighlightSections(false);
+    for (int c = 0; c < 2; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem());
+    for (int r = 0; r < rowCount(); ++r) {
+        setVerticalHeaderItem(r, new QTableWidgetItem());
+        for (int c = 0; c < 2; ++c) setItem(r, c, new QTableWidgetItem());
+    }
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::SelectedClicked);
+    setCurrentCell(0, 0);
+    setTabKeyNavigation(false);
+    // The corner holds the header of the name column.
+    if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(this);
+}
+
+std::string TStringGrid::Zelle(int spalte, int zeile) const {
+    if (spalte < 0 || spalte > 2 || zeile < 0 || zeile > kMaxVariablen) return {};
+    if (zeile == kMaxVariablen) return zeileHundert_[spalte];
+    QString t;
+    if (zeile == 0)
+        t = spalte == 0 ? ecke_ : horizontalHeaderItem(spalte - 1)->text();
+    else if (spalte == 0)
+        t = verticalHeaderItem(zeile - 1)->text();
+    else
+        t = item(zeile - 1, spalte - 1)->text();
+    return t.toStdString();
+}
+
+void TStringGrid::SetzeZelle(int spalte, int zeile, const std::string& text) {
+    if (spalte < 0 || spalte > 2 || zeile < 0 || zeile > kMaxVariablen) return;
+    if (zeile == kMaxVariablen) {
+        zeileHundert_[spalte] = text;
+        return;
+    }
+    const QString t = QString::fromStdString(text);
+    if (zeile == 0 && spalte == 0) {
+        ecke_ = t;
+        if (auto* ecke = findChild<QAbstractButton*>()) ecke->update();
+    } else if (zeile == 0) {
+        horizontalHeaderItem(spalte - 1)->setText(t);
+    } else if (spalte == 0) {
+        verticalHeaderItem(zeile - 1)->setText(t);
+    } else {
+        item(zeile - 1, spalte - 1)->setText(t);
+    }
+}
+
+int TStringGrid::AktuelleZeile() const { return currentRow() < 0 ? 1 : currentRow() + 1; }
+
+void TStringGrid::SetzeAktuelleZeile(int zeile) {
+    setCurrentCell(zeile - 1, currentColumn() < 0 ? 0 : currentColumn());
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        e->accept();  // a right click leaves the current cell where it is
+        return;
+    }
+    QTableWidget::mousePressEvent(e);
+}
+
+void TStringGrid::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::RightButton) QTableWidget::mouseReleaseEvent(e);
+    emit MausLosgelassen(e->button());
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    emit Doppelklick();
+}
+
+bool TStringGrid::eventFilter(QObject* objekt, QEvent* e) {
+    if (e->type() == QEvent::Paint && objekt == findChild<QAbstractButton*>()) {
+        auto* ecke = static_cast<QWidget*>(objekt);
+        QPainter p(ecke);
+        QStyleOptionHeader opt;
+        opt.initFrom(ecke);
+        opt.rect = ecke->rect();
+        opt.text = ecke_;
+        opt.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        ecke->style()->drawControl(QStyle::CE_Header, &opt, &p, ecke);
+        return true;
+    }
+    return QTableWidget::eventFilter(objekt, e);
+}
+
+}  // namespace quintor

@@ -1,0 +1,44 @@
+// The start-value grid: three columns (names, start values, results) and a header row. The
+// header row and the name column are fixed; they are drawn as the table's headers, so they stay
+// in view while the rows scroll. Row 100 keeps its cells without being shown.
+#pragma once
+
+#include <QString>
+#include <QTableWidget>
+
+#include "scan.h"
+
+namespace quintor {
+
+class TStringGrid : public QTableWidget, public Startwertgitter {
+    Q_OBJECT
+
+public:
+    static constexpr int kSichtbareZeilen = 100;  // header row plus 99 variable rows
+
+    explicit TStringGrid(QWidget* parent = nullptr);
+
+    std::string Zelle(int spalte, int zeile) const override;
+    void SetzeZelle(int spalte, int zeile, const std::string& text) override;
+    QString Text(int spalte, int zeile) const { return QString::fromStdString(Zelle(spalte, zeile)); }
+
+    // The grid row (from 1) of the current cell; a right click does not move it.
+    int AktuelleZeile() const;
+    void SetzeAktuelleZeile(int zeile);
+
+signals:
+    void MausLosgelassen(Qt::MouseButton knopf);
+    void Doppelklick();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    QString ecke_;                 // cell (0, 0)
+    std::string zeileHundert_[3];  // the row without a place on screen
+};
+
+}  // namespace quintor

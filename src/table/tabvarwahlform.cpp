@@ -1,0 +1,7 @@
+#include "tabvarwahlform.h"
+
+namespace quintor {
+
+TTabVarWahlForm::TTabVarWahlForm(QWidget* parent) : TDialogFenster("Variablenwahl - Tabelle", 362, 267, parent) {}
+
+}  // namespace quintor

@@ -1,0 +1,109 @@
+// Message boxes for window tests: every box is recorded instead of shown, questions are
+// answered from a list, and a box nobody expected fails the test instead of hanging it.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "dialoge.h"
+#include "hilfe.h"
+
+namespace quintor::test {
+
+class TestDialoge : public Dialoge {
+public:
+    struct Eintrag {
+        Meldungsart art;
+        QString text;
+    };
+    std::vector<Eintrag> meldungen;
+    std::deque<bool> antworten;  // for questions, in order
+    QStringList fragen;
+
+    void Melde(Meldungsart art, const std::string& text) override {
+        meldungen.push_back({art, QString::fromStdString(text)});
+    }
+    bool Frage(const std::string& text) override {
+        fragen << QString::fromStdString(text);
+        if (antworten.empty()) {
+            QTest::qFail(qPrintable("unerwartete Frage: " + fragen.last()), __FILE__, __LINE__);
+            return false;
+        }
+        const bool a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    QStringList Texte() const {
+        QStringList t;
+        for (const auto& m : meldungen) t << m.text;
+        return t;
+    }
+    void Leeren() {
+        meldungen.clear();
+        fragen.clear();
+        antworten.clear();
+    }
+};
+
+class TestHilfe : public Hilfe {
+public:
+    QStringList aufrufe;
+    void Inhalt() override { aufrufe << "Inhalt"; }
+    void Suche() override { aufrufe << "Suche"; }
+    void Benutzung() override { aufrufe << "Benutzung"; }
+    void Kontext(int nummer) override { aufrufe << QString("Kontext %1").arg(nummer); }
+};
+
+// Closes the next modal dialog that opens (after `aktion` has looked at it), so that a test
+// that opens a window does not wait forever.
+inline void SchliesseNaechstenDialog(std::function<void(QDialog*)> aktion = {}) {
+    auto* wecker = new QTimer;
+    wecker->setInterval(10);
+    QObject::connect(wecker, &QTimer::timeout, [wecker, aktion] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        wecker->stop();
+        wecker->deleteLater();
+        if (aktion) aktion(d);
+        d->reject();
+    });
+    wecker->start();
+}
+
+// Fails the test instead of hanging it when a modal window stays open that no test step closes:
+// after two seconds the window is closed and `ausgeloest` names it.
+class ModalWaechter {
+public:
+    ModalWaechter() {
+        wecker_.setInterval(100);
+        QObject::connect(&wecker_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w != offen_) {
+                offen_ = w;
+                seit_.start();
+            } else if (w && seit_.elapsed() > 2000) {
+                ausgeloest = w->windowTitle().isEmpty() ? QStringLiteral("(ohne Titel)") : w->windowTitle();
+                if (auto* d = qobject_cast<QDialog*>(w))
+                    d->reject();
+                else
+                    w->close();
+            }
+        });
+        wecker_.start();
+    }
+    QString ausgeloest;
+
+private:
+    QTimer wecker_;
+    QWidget* offen_ = nullptr;
+    QElapsedTimer seit_;
+};
+
+}  // namespace quintor::test
