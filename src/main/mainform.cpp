@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -179,7 +178,6 @@ void TMainForm::BaueFenster() {
     StringGrid1 = new TStringGrid(Panel2);
     StringGrid1->setGeometry(16, 40, 216, 241);
     StringGrid1->setFont(Schrift("Times New Roman", 12, false));
-    StringGrid1->horizontalHeader()->setFont(StringGrid1->font());  // the fixed cells too
     connect(StringGrid1, &TStringGrid::MausLosgelassen, this, &TMainForm::StringGrid1MouseUp);
     connect(StringGrid1, &TStringGrid::Doppelklick, this, &TMainForm::StringGrid1DblClick);
     EinzelKnopf = knopf("Einzelschritt", "einen einzigen Iterationsschritt durchführen",

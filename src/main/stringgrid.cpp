@@ -94,6 +94,16 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
     emit Doppelklick();
 }
 
+void TStringGrid::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        // The fixed cells are drawn in the grid's font.
+        horizontalHeader()->setFont(font());
+        verticalHeader()->setFont(font());
+        if (auto* ecke = findChild<QAbstractButton*>()) ecke->setFont(font());
+    }
+    QTableWidget::changeEvent(e);
+}
+
 bool TStringGrid::eventFilter(QObject* objekt, QEvent* e) {
     if (e->type() == QEvent::Paint && objekt == findChild<QAbstractButton*>()) {
         auto* ecke = static_cast<QWidget*>(objekt);

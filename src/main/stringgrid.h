@@ -35,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QString ecke_;                 // cell (0, 0)
