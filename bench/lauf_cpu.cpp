@@ -17,7 +17,7 @@
 namespace {
 
 class Stumm : public quintor::Dialoge {
-public:
+  public:
     void Melde(quintor::Meldungsart, const std::string& text) override {
         std::fprintf(stderr, "Meldung: %s\n", text.c_str());
     }

@@ -7,7 +7,7 @@ namespace quintor {
 class TGraphForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TGraphForm(QWidget* parent = nullptr);
 
     // The axis variables are chosen; an edit of the equations forgets the choice.

@@ -2,6 +2,7 @@
 
 namespace quintor {
 
-TGrenzenForm::TGrenzenForm(QWidget* parent) : TDialogFenster("Koordinatensystem - Einstellungen", 420, 300, parent) {}
+TGrenzenForm::TGrenzenForm(QWidget* parent)
+    : TDialogFenster("Koordinatensystem - Einstellungen", 420, 300, parent) {}
 
 }  // namespace quintor

@@ -7,9 +7,8 @@ namespace quintor {
 class TGrenzenForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TGrenzenForm(QWidget* parent = nullptr);
-
 };
 
 }  // namespace quintor

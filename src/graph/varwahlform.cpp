@@ -2,6 +2,7 @@
 
 namespace quintor {
 
-TVarWahlForm::TVarWahlForm(QWidget* parent) : TDialogFenster("Variablenauswahl", 390, 260, parent) {}
+TVarWahlForm::TVarWahlForm(QWidget* parent)
+    : TDialogFenster("Variablenauswahl", 390, 260, parent) {}
 
 }  // namespace quintor

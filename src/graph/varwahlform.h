@@ -7,9 +7,8 @@ namespace quintor {
 class TVarWahlForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TVarWahlForm(QWidget* parent = nullptr);
-
 };
 
 }  // namespace quintor

@@ -14,7 +14,7 @@ class Dialoge;
 class Hilfe;
 
 class Anwendung {
-public:
+  public:
     // `dialoge` and `hilfe` outlive the application; tests pass their own.
     Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente);
     ~Anwendung();

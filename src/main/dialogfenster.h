@@ -9,7 +9,7 @@ namespace quintor {
 class TDialogFenster : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TDialogFenster(const char* titel, int breite, int hoehe, QWidget* parent = nullptr);
 };
 

@@ -7,9 +7,8 @@ namespace quintor {
 class TInfoForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TInfoForm(QWidget* parent = nullptr);
-
 };
 
 }  // namespace quintor

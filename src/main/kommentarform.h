@@ -9,7 +9,7 @@ namespace quintor {
 class TKommentarForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TKommentarForm(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogfenster.h"
-
 #include <QString>
+
+#include "dialogfenster.h"
 
 class QLabel;
 
@@ -11,7 +11,7 @@ namespace quintor {
 class TKonstForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TKonstForm(QWidget* parent = nullptr);
 
     // Shown in pick mode only.

@@ -36,12 +36,12 @@ QFont Schrift(const char* familie, int pixel, bool fett) {
 
 // Panels docked to the edges like the original layout: top, bottom, left, and the rest.
 class Andockflaeche : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
     QWidget *oben = nullptr, *unten = nullptr, *links = nullptr, *rest = nullptr;
     int hoeheOben = 0, hoeheUnten = 0, breiteLinks = 0;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override {
         const int w = width(), h = height();
         oben->setGeometry(0, 0, w, hoeheOben);
@@ -63,11 +63,13 @@ QFrame* Panel(QWidget* eltern) {
 
 // Shows every stored result in the grid's result column.
 class TMainForm::Ergebnisspalte : public Ergebnisanzeige {
-public:
+  public:
     explicit Ergebnisspalte(TStringGrid* gitter) : gitter_(gitter) {}
-    void Ergebnis(std::int32_t ziel, float wert) override { gitter_->SetzeZelle(2, ziel, ZahlZuText(wert)); }
+    void Ergebnis(std::int32_t ziel, float wert) override {
+        gitter_->SetzeZelle(2, ziel, ZahlZuText(wert));
+    }
 
-private:
+  private:
     TStringGrid* gitter_;
 };
 
@@ -231,14 +233,12 @@ void TMainForm::BaueWerkzeugleiste() {
     SpeedButton9 = knopf(212, "Kopieren", Symbol::Kopieren, &TMainForm::EditCopy);
     SpeedButton10 = knopf(236, "Einfügen", Symbol::Einfuegen, &TMainForm::EditPaste);
     GraphKnopf = knopf(272, "Graph zeichnen", Symbol::Graph, &TMainForm::Graph1Click);
-    TabelleBtn =
-        knopf(296, "Tabelle anzeigen", Symbol::Tabelle, &TMainForm::Tabelle1Click, false);
+    TabelleBtn = knopf(296, "Tabelle anzeigen", Symbol::Tabelle, &TMainForm::Tabelle1Click, false);
     TRKnopf = knopf(484, "Taschenrechner", Symbol::Taschenrechner, &TMainForm::TRKnopfClick);
     KonstButton = knopf(508, "Physikalische Konstanten anzeigen", Symbol::Konstanten,
                         &TMainForm::KonstButtonClick);
     SpeedButton14 = knopf(540, "Hilfeinhalt", Symbol::Hilfeinhalt, &TMainForm::HelpContents);
-    SpeedButton15 =
-        knopf(564, "Suche nach Schlüsselwort", Symbol::Suche, &TMainForm::HelpSearch);
+    SpeedButton15 = knopf(564, "Suche nach Schlüsselwort", Symbol::Suche, &TMainForm::HelpSearch);
     SpeedButton16 = knopf(588, "Info", Symbol::Info, &TMainForm::HelpAbout);
 }
 
@@ -255,7 +255,8 @@ void TMainForm::BaueMenue() {
     FileNewItem = eintrag(FileMenu, "&Neu", "Eine neue Datei erzeugen", &TMainForm::FileNew);
     FileOpenItem =
         eintrag(FileMenu, "&Öffnen...", "Eine bestehende Datei öffnen", &TMainForm::FileOpen);
-    FileSaveItem = eintrag(FileMenu, "&Speichern", "Aktuelle Datei speichern", &TMainForm::FileSave);
+    FileSaveItem =
+        eintrag(FileMenu, "&Speichern", "Aktuelle Datei speichern", &TMainForm::FileSave);
     FileSaveAsItem = eintrag(FileMenu, "Speichern &Unter...",
                              "Aktuelle Datei unter neuem Namen speichern", &TMainForm::FileSaveAs);
     FileMenu->addSeparator();
@@ -266,11 +267,12 @@ void TMainForm::BaueMenue() {
     FileExitItem = eintrag(FileMenu, "&Beenden", "Diese Anwendung beenden", &TMainForm::FileExit);
 
     EditMenu = leiste->addMenu(QStringLiteral("&Bearbeiten"));
-    EditCutItem = eintrag(EditMenu, "&Ausschneiden", "Markiertes Element löschen", &TMainForm::EditCut);
+    EditCutItem =
+        eintrag(EditMenu, "&Ausschneiden", "Markiertes Element löschen", &TMainForm::EditCut);
     EditCopyItem = eintrag(EditMenu, "&Kopieren", "Markiertes Element in Zwischenablage kopieren",
                            &TMainForm::EditCopy);
-    EditPasteItem = eintrag(EditMenu, "&Einfügen", "Inhalt der Zwischenablage einfügen",
-                            &TMainForm::EditPaste);
+    EditPasteItem =
+        eintrag(EditMenu, "&Einfügen", "Inhalt der Zwischenablage einfügen", &TMainForm::EditPaste);
     EditMenu->addSeparator();
     Schrift1 = eintrag(EditMenu, "&Schrift", nullptr, &TMainForm::Schrift1Click);
 
@@ -306,7 +308,8 @@ bool TMainForm::event(QEvent* e) {
         case QEvent::WindowActivate:
             FormActivate();
             break;
-        default: break;
+        default:
+            break;
     }
     return QMainWindow::event(e);
 }

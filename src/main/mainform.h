@@ -33,7 +33,7 @@ class MemoText;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // `argumente` are the command-line parameters without the program name.
     TMainForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QStringList argumente,
               QWidget* parent = nullptr);
@@ -93,7 +93,7 @@ public:
     void StartwerteInit();
     void StringgridLoeschen();
 
-public slots:
+  public slots:
     // The run.
     void BerechneKnopfClick();
     void EinzelKnopfClick();
@@ -135,7 +135,7 @@ public slots:
 
     void FormActivate();
 
-public:
+  public:
     // Pauses for more than `ms` milliseconds while the window stays alive: waits on the event
     // loop, it does not spin. Ends early when the window is closing.
     void Warte(int ms);
@@ -143,11 +143,11 @@ public:
     // True while an iteration run is in progress.
     bool LaeuftGerade() const { return laeuft_; }
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void BaueFenster();
     void BaueMenue();
     void BaueWerkzeugleiste();

@@ -30,17 +30,25 @@ namespace quintor {
 
 namespace {
 
-bool Gehoert(const QWidget* w, const QWidget* zu) { return w && (w == zu || zu->isAncestorOf(w)); }
+bool Gehoert(const QWidget* w, const QWidget* zu) {
+    return w && (w == zu || zu->isAncestorOf(w));
+}
 
 }  // namespace
 
 // ---- Editor and grid ----
 
-void TMainForm::SCANNEN() { quintor::SCANNEN(modell_, *memoText_, *StringGrid1, dialoge_); }
+void TMainForm::SCANNEN() {
+    quintor::SCANNEN(modell_, *memoText_, *StringGrid1, dialoge_);
+}
 
-void TMainForm::StartwerteInit() { quintor::StartwerteInit(modell_, *StringGrid1, dialoge_); }
+void TMainForm::StartwerteInit() {
+    quintor::StartwerteInit(modell_, *StringGrid1, dialoge_);
+}
 
-void TMainForm::StringgridLoeschen() { quintor::StringgridLoeschen(*StringGrid1); }
+void TMainForm::StringgridLoeschen() {
+    quintor::StringgridLoeschen(*StringGrid1);
+}
 
 void TMainForm::Memo1Change() {
     Gesichert = false;
@@ -50,9 +58,13 @@ void TMainForm::Memo1Change() {
     ZaehlerEdit->setNumber(0);
 }
 
-void TMainForm::Memo1Exit() { SCANNEN(); }
+void TMainForm::Memo1Exit() {
+    SCANNEN();
+}
 
-void TMainForm::StringGrid1Exit() { StartwerteInit(); }
+void TMainForm::StringGrid1Exit() {
+    StartwerteInit();
+}
 
 // Leaving the editor or the grid for another control of this window; a dialog taking the focus
 // or the window losing it is no exit.
@@ -89,16 +101,21 @@ void TMainForm::KonstButtonClick() {
 
 // ---- Edit commands: on the editor, whichever control has the focus ----
 
-void TMainForm::EditCut() { Memo1->cut(); }
+void TMainForm::EditCut() {
+    Memo1->cut();
+}
 
 void TMainForm::EditCopy() {
     if (Memo1->textCursor().hasSelection())
         Memo1->copy();
     else
-        dialoge_.Melde(Meldungsart::Warnung, "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
 }
 
-void TMainForm::EditPaste() { Memo1->paste(); }
+void TMainForm::EditPaste() {
+    Memo1->paste();
+}
 
 void TMainForm::Schrift1Click() {
     QFont vorgabe(QStringLiteral("Courier New"));
@@ -109,9 +126,13 @@ void TMainForm::Schrift1Click() {
     if (ok) Memo1->setFont(f);
 }
 
-void TMainForm::GleichungenClick() { Memo1->setFocus(); }
+void TMainForm::GleichungenClick() {
+    Memo1->setFocus();
+}
 
-void TMainForm::Kommentar1Click() { fenster_.KommentarForm->exec(); }
+void TMainForm::Kommentar1Click() {
+    fenster_.KommentarForm->exec();
+}
 
 // ---- Start values ----
 
@@ -148,9 +169,13 @@ void TMainForm::OeffneAnsicht(QWidget* fenster) {
     ZaehlerEdit->setNumber(0);
 }
 
-void TMainForm::Graph1Click() { OeffneAnsicht(fenster_.GraphForm); }
+void TMainForm::Graph1Click() {
+    OeffneAnsicht(fenster_.GraphForm);
+}
 
-void TMainForm::Tabelle1Click() { OeffneAnsicht(fenster_.Tabellenform); }
+void TMainForm::Tabelle1Click() {
+    OeffneAnsicht(fenster_.Tabellenform);
+}
 
 // ---- Calculator, help, about ----
 
@@ -158,17 +183,33 @@ void TMainForm::TRKnopfClick() {
     const int code = StarteRechner();
     if (code > 32) return;
     switch (code) {
-        case 0: dialoge_.Melde(Meldungsart::Fehler, "Zuwenig Speicher oder Datei zerstört"); break;
-        case 3: dialoge_.Melde(Meldungsart::Fehler, "Pfad nicht gefunden"); break;
-        case 8: dialoge_.Melde(Meldungsart::Fehler, "Zu wenig Speicherplatz"); break;
-        default: dialoge_.Melde(Meldungsart::Fehler, "Datei nicht gefunden"); break;
+        case 0:
+            dialoge_.Melde(Meldungsart::Fehler, "Zuwenig Speicher oder Datei zerstört");
+            break;
+        case 3:
+            dialoge_.Melde(Meldungsart::Fehler, "Pfad nicht gefunden");
+            break;
+        case 8:
+            dialoge_.Melde(Meldungsart::Fehler, "Zu wenig Speicherplatz");
+            break;
+        default:
+            dialoge_.Melde(Meldungsart::Fehler, "Datei nicht gefunden");
+            break;
     }
 }
 
-void TMainForm::HelpContents() { hilfe_.Inhalt(); }
-void TMainForm::HelpSearch() { hilfe_.Suche(); }
-void TMainForm::HelpHowToUse() { hilfe_.Benutzung(); }
-void TMainForm::HelpAbout() { fenster_.InfoForm->exec(); }
+void TMainForm::HelpContents() {
+    hilfe_.Inhalt();
+}
+void TMainForm::HelpSearch() {
+    hilfe_.Suche();
+}
+void TMainForm::HelpHowToUse() {
+    hilfe_.Benutzung();
+}
+void TMainForm::HelpAbout() {
+    fenster_.InfoForm->exec();
+}
 
 // ---- Files (the model files come with their own commands) ----
 
@@ -179,7 +220,9 @@ void TMainForm::FileSaveAs() {}
 void TMainForm::FilePrint() {}
 void TMainForm::FilePrintSetup() {}
 
-void TMainForm::FileExit() { close(); }
+void TMainForm::FileExit() {
+    close();
+}
 
 // ---- Activation and closing ----
 

@@ -55,14 +55,16 @@ void TMainForm::EinzelKnopfClick() {
     }
 }
 
-void TMainForm::AbbruchKnopfClick() { AbbruchKnopf->setEnabled(false); }
+void TMainForm::AbbruchKnopfClick() {
+    AbbruchKnopf->setEnabled(false);
+}
 
 void TMainForm::SpinEdit1Change() {
     // A text that is no whole number counts as the minimum.
     bool ok = false;
     const int wert = SpinEdit1->cleanText().trimmed().toInt(&ok);
-    Wiederholungen = ok ? std::clamp(wert, SpinEdit1->minimum(), SpinEdit1->maximum())
-                        : SpinEdit1->minimum();
+    Wiederholungen =
+        ok ? std::clamp(wert, SpinEdit1->minimum(), SpinEdit1->maximum()) : SpinEdit1->minimum();
 }
 
 void TMainForm::RotaryKnob1Change() {

@@ -8,7 +8,7 @@
 namespace quintor {
 
 class MemoText : public Gleichungstext {
-public:
+  public:
     explicit MemoText(QPlainTextEdit* memo) : memo_(memo) {}
     std::vector<std::string> Zeilen() const override;
     // Setting the text is an edit: the editor's change handling runs.
@@ -17,7 +17,7 @@ public:
     // The whole text with "\n" between lines; raw, so that no character is changed.
     static QString Text(const QPlainTextEdit* memo);
 
-private:
+  private:
     QPlainTextEdit* memo_;
 };
 

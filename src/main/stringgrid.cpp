@@ -70,7 +70,9 @@ void TStringGrid::SetzeZelle(int spalte, int zeile, const std::string& text) {
     }
 }
 
-int TStringGrid::AktuelleZeile() const { return currentRow() < 0 ? 1 : currentRow() + 1; }
+int TStringGrid::AktuelleZeile() const {
+    return currentRow() < 0 ? 1 : currentRow() + 1;
+}
 
 void TStringGrid::SetzeAktuelleZeile(int zeile) {
     setCurrentCell(zeile - 1, currentColumn() < 0 ? 0 : currentColumn());

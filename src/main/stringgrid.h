@@ -13,31 +13,33 @@ namespace quintor {
 class TStringGrid : public QTableWidget, public Startwertgitter {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kSichtbareZeilen = 100;  // header row plus 99 variable rows
 
     explicit TStringGrid(QWidget* parent = nullptr);
 
     std::string Zelle(int spalte, int zeile) const override;
     void SetzeZelle(int spalte, int zeile, const std::string& text) override;
-    QString Text(int spalte, int zeile) const { return QString::fromStdString(Zelle(spalte, zeile)); }
+    QString Text(int spalte, int zeile) const {
+        return QString::fromStdString(Zelle(spalte, zeile));
+    }
 
     // The grid row (from 1) of the current cell; a right click does not move it.
     int AktuelleZeile() const;
     void SetzeAktuelleZeile(int zeile);
 
-signals:
+  signals:
     void MausLosgelassen(Qt::MouseButton knopf);
     void Doppelklick();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void changeEvent(QEvent* e) override;
 
-private:
+  private:
     QString ecke_;                 // cell (0, 0)
     std::string zeileHundert_[3];  // the row without a place on screen
 };

@@ -7,9 +7,8 @@ namespace quintor {
 class TTabellenform : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TTabellenform(QWidget* parent = nullptr);
-
 };
 
 }  // namespace quintor

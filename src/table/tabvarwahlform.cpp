@@ -2,6 +2,7 @@
 
 namespace quintor {
 
-TTabVarWahlForm::TTabVarWahlForm(QWidget* parent) : TDialogFenster("Variablenwahl - Tabelle", 362, 267, parent) {}
+TTabVarWahlForm::TTabVarWahlForm(QWidget* parent)
+    : TDialogFenster("Variablenwahl - Tabelle", 362, 267, parent) {}
 
 }  // namespace quintor

@@ -7,9 +7,8 @@ namespace quintor {
 class TTabVarWahlForm : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     explicit TTabVarWahlForm(QWidget* parent = nullptr);
-
 };
 
 }  // namespace quintor

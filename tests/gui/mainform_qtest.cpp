@@ -49,7 +49,8 @@ class MainFormTest : public QObject {
     }
     // Start values typed into the grid, read when the grid is left.
     void Startwerte(const QStringList& werte) {
-        for (int i = 0; i < werte.size(); ++i) f->StringGrid1->SetzeZelle(1, i + 1, werte[i].toStdString());
+        for (int i = 0; i < werte.size(); ++i)
+            f->StringGrid1->SetzeZelle(1, i + 1, werte[i].toStdString());
         f->SpinEdit1->setFocus();
     }
     QString Ergebnis(int zeile) { return f->StringGrid1->Text(2, zeile); }
@@ -59,14 +60,15 @@ class MainFormTest : public QObject {
                !f->AbbruchKnopf->isEnabled();
     }
 
-private slots:
+  private slots:
     void init() {
         waechter = std::make_unique<test::ModalWaechter>();
         Starte();
     }
     void cleanup() {
         a.reset();
-        QVERIFY2(waechter->ausgeloest.isEmpty(), qPrintable("offen geblieben: " + waechter->ausgeloest));
+        QVERIFY2(waechter->ausgeloest.isEmpty(),
+                 qPrintable("offen geblieben: " + waechter->ausgeloest));
     }
 
     void StartzustandUndAufbau() {
@@ -77,7 +79,8 @@ private slots:
         QCOMPARE(f->Messdatei, QString());
         QVERIFY(d.meldungen.empty());
         // Tool buttons never take the focus, so a click leaves the editor where it is.
-        for (QToolButton* k : f->SpeedBar->findChildren<QToolButton*>()) QCOMPARE(k->focusPolicy(), Qt::NoFocus);
+        for (QToolButton* k : f->SpeedBar->findChildren<QToolButton*>())
+            QCOMPARE(k->focusPolicy(), Qt::NoFocus);
         QCOMPARE(f->SpeedBar->findChildren<QToolButton*>().size(), 17);
         QVERIFY(f->TabelleBtn->toolTip().isEmpty());
         QCOMPARE(f->TabelleBtn->statusTip(), QString("Tabelle anzeigen"));
@@ -205,8 +208,9 @@ private slots:
     void GraphUndTabelleVerlangenZweiVariablen() {
         f->Memo1->setFocus();
         f->GraphKnopf->click();  // the editor keeps the focus: no scan, no variables
-        QCOMPARE(d.Texte(), QStringList{"Geben Sie die Gleichungen des Modells ein\nund klicken Sie "
-                                        "dann in die Tabelle für die Startwerte!"});
+        QCOMPARE(d.Texte(),
+                 QStringList{"Geben Sie die Gleichungen des Modells ein\nund klicken Sie "
+                             "dann in die Tabelle für die Startwerte!"});
         d.Leeren();
         Modell("X:=1");
         f->TabelleBtn->click();
@@ -270,7 +274,8 @@ private slots:
         f->StringGrid1DblClick();
         QCOMPARE(f->StringGrid1->Text(1, f->StringGrid1->AktuelleZeile()), QString("9,81"));
         a->fenster.KonstForm->KonstWert.clear();
-        test::SchliesseNaechstenDialog([&](QDialog*) { QVERIFY(!a->fenster.KonstForm->Label1->isVisible()); });
+        test::SchliesseNaechstenDialog(
+            [&](QDialog*) { QVERIFY(!a->fenster.KonstForm->Label1->isVisible()); });
         f->KonstButtonClick();
     }
 

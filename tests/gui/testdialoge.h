@@ -18,7 +18,7 @@
 namespace quintor::test {
 
 class TestDialoge : public Dialoge {
-public:
+  public:
     struct Eintrag {
         Meldungsart art;
         QString text;
@@ -53,7 +53,7 @@ public:
 };
 
 class TestHilfe : public Hilfe {
-public:
+  public:
     QStringList aufrufe;
     void Inhalt() override { aufrufe << "Inhalt"; }
     void Suche() override { aufrufe << "Suche"; }
@@ -80,7 +80,7 @@ inline void SchliesseNaechstenDialog(std::function<void(QDialog*)> aktion = {}) 
 // Fails the test instead of hanging it when a modal window stays open that no test step closes:
 // after two seconds the window is closed and `ausgeloest` names it.
 class ModalWaechter {
-public:
+  public:
     ModalWaechter() {
         wecker_.setInterval(100);
         QObject::connect(&wecker_, &QTimer::timeout, [this] {
@@ -89,7 +89,8 @@ public:
                 offen_ = w;
                 seit_.start();
             } else if (w && seit_.elapsed() > 2000) {
-                ausgeloest = w->windowTitle().isEmpty() ? QStringLiteral("(ohne Titel)") : w->windowTitle();
+                ausgeloest =
+                    w->windowTitle().isEmpty() ? QStringLiteral("(ohne Titel)") : w->windowTitle();
                 if (auto* d = qobject_cast<QDialog*>(w))
                     d->reject();
                 else
@@ -100,7 +101,7 @@ public:
     }
     QString ausgeloest;
 
-private:
+  private:
     QTimer wecker_;
     QWidget* offen_ = nullptr;
     QElapsedTimer seit_;

@@ -13,7 +13,7 @@ namespace {
 
 // Tool tips appear only after the mouse has rested for five seconds.
 class Stil : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* rueckgabe) const override {
         if (hint == QStyle::SH_ToolTip_WakeUpDelay) return 5000;
@@ -38,7 +38,8 @@ void RichteAnwendungEin(QApplication& app) {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromUtf8(kSansSerif));
     QFont::insertSubstitution(QStringLiteral("System"), QString::fromUtf8(kSansSerif));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
 
     app.setStyle(new Stil);
 }

@@ -9,7 +9,7 @@
 namespace quintor {
 
 class Dialoge : public Meldungen {
-public:
+  public:
     // A confirmation with "&Ja" and "&Nein" (never a cancel button); true for "Ja".
     virtual bool Frage(const std::string& text) = 0;
 };

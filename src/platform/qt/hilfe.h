@@ -7,7 +7,7 @@ namespace quintor {
 inline constexpr const char* kHilfedatei = "Quintor.hlp";
 
 class Hilfe {
-public:
+  public:
     virtual ~Hilfe() = default;
     virtual void Inhalt() = 0;
     virtual void Suche() = 0;  // keyword search with an empty keyword
@@ -17,7 +17,7 @@ public:
 
 // Until the help pages exist the commands do nothing.
 class KeineHilfe : public Hilfe {
-public:
+  public:
     void Inhalt() override;
     void Suche() override;
     void Benutzung() override;

@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon Symbol(Meldungsart art) {
     switch (art) {
-        case Meldungsart::Warnung: return QMessageBox::Warning;
-        case Meldungsart::Fehler: return QMessageBox::Critical;
-        case Meldungsart::Information: return QMessageBox::Information;
-        case Meldungsart::Bestaetigung: return QMessageBox::Question;
+        case Meldungsart::Warnung:
+            return QMessageBox::Warning;
+        case Meldungsart::Fehler:
+            return QMessageBox::Critical;
+        case Meldungsart::Information:
+            return QMessageBox::Information;
+        case Meldungsart::Bestaetigung:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }

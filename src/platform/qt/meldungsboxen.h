@@ -6,7 +6,7 @@ namespace quintor {
 
 // The real message boxes: title and icon by kind, "OK" for notices, "&Ja"/"&Nein" for questions.
 class Meldungsboxen : public Dialoge {
-public:
+  public:
     void Melde(Meldungsart art, const std::string& text) override;
     bool Frage(const std::string& text) override;
 };
