@@ -41,12 +41,11 @@ int main(int argc, char** argv) {
     quintor::TMainForm* f = a.fenster.MainForm;
     f->show();
     QApplication::processEvents();
-    f->Memo1->setFocus();
     f->Memo1->setPlainText("X:=X+V*DT\nV:=V-X*DT");
-    f->StringGrid1->setFocus();  // scans
+    f->SCANNEN();
     f->StringGrid1->SetzeZelle(1, 1, "1");
     f->StringGrid1->SetzeZelle(1, 3, "0,1");
-    f->SpinEdit1->setFocus();  // reads the start values
+    f->StartwerteInit();
     f->SpinEdit1->setValue(20);
     f->FormActivate();  // speed knob at 0: 1200 ms per step
 

@@ -1,7 +1,484 @@
 #include "graphform.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtEndian>
+#include <bit>
+#include <cerrno>
+
+#include "dialoge.h"
+#include "grenzenform.h"
+#include "hilfe.h"
+#include "ks.h"
+#include "mainform.h"
+#include "meldungen.h"
+#include "schritt.h"
+#include "singedit.h"
+#include "symbole.h"
+#include "textdatei.h"
+#include "varwahlform.h"
+#include "zahltext.h"
+
 namespace quintor {
 
-TGraphForm::TGraphForm(QWidget* parent) : TDialogFenster("Graph", 464, 357, parent) {}
+namespace {
+
+QFont Schrift(const char* familie, int pixel, bool fett) {
+    QFont f{QString::fromUtf8(familie)};
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    return f;
+}
+
+constexpr int kKnopfleiste = 41;
+
+}  // namespace
+
+TGraphForm::TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+    : TDialogFenster("Graph", 456, kKnopfleiste + 278, parent),
+      modell_(modell),
+      dialoge_(dialoge),
+      hilfe_(hilfe) {
+    setFont(Schrift("System", 13, false));
+    setSizeGripEnabled(true);
+
+    KnopfPanel = new QWidget(this);
+    KnopfPanel->setFont(Schrift("System", 13, true));
+    auto knopf = [this](int x, const char* hinweis, Symbol symbol, void (TGraphForm::*handler)()) {
+        auto* k = new QToolButton(KnopfPanel);
+        k->setGeometry(x, 8, 25, 25);
+        k->setIcon(SymbolIcon(symbol));
+        k->setIconSize(QSize(16, 16));
+        k->setAutoRaise(true);
+        k->setFocusPolicy(Qt::NoFocus);
+        k->setToolTip(QString::fromUtf8(hinweis));
+        connect(k, &QToolButton::clicked, this, handler);
+        return k;
+    };
+    VarWahlKnopf = knopf(8, "Variablen für die Achsen des Koordinatensystems wählen",
+                         Symbol::Achsenwahl, &TGraphForm::VarWahlKnopfClick);
+    GrenzenKnopf = knopf(32, "Skala, Farbe und Darstellung des Graphen wählen", Symbol::Skala,
+                         &TGraphForm::GrenzenKnopfClick);
+    LoeschKnopf = knopf(56, "Zeichnung löschen", Symbol::Radieren, &TGraphForm::LoeschKnopfClick);
+    CopyKnopf = knopf(80, "Graphen kopieren", Symbol::Kopieren, &TGraphForm::CopyKnopfClick);
+    ZeigenKnopf = knopf(120, "zeichnen", Symbol::Zeichnen, &TGraphForm::ZeigenKnopfClick);
+    HaltKnopf = knopf(144, "Zeichnen anhalten", Symbol::Anhalten, &TGraphForm::HaltKnopfClick);
+    AbbruchKnopf =
+        knopf(168, "Zeichnen abbrechen", Symbol::Abbruch, &TGraphForm::AbbruchKnopfClick);
+    HilfeKnopf = knopf(208, "Hilfe", Symbol::Hilfeinhalt, &TGraphForm::HilfeKnopfClick);
+
+    Label1 = new QLabel(KnopfPanel);
+    Label1->setFont(Schrift("Times New Roman", 16, false));
+    Label1->setGeometry(252, 10, 200, 22);
+    Blinklabel1 = new QLabel(KnopfPanel);
+    Blinklabel1->setGeometry(272, 12, 80, 18);
+    QPalette rot = Blinklabel1->palette();
+    rot.setColor(QPalette::WindowText, QColor(128, 0, 0));  // maroon
+    Blinklabel1->setPalette(rot);
+    Blinklabel1->setFont(Schrift("System", 13, true));
+    Blinklabel1->hide();
+    Blinklabel1->setEnabled(false);
+    blinken_.setInterval(500);
+    connect(&blinken_, &QTimer::timeout, this, [this] {
+        if (Blinklabel1->isEnabled()) Blinklabel1->setVisible(!Blinklabel1->isVisible());
+    });
+
+    KSPanel = new QFrame(this);
+    KSPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    KSPanel->setLineWidth(1);
+    KSPanel->setAutoFillBackground(true);
+    QPalette weiss = KSPanel->palette();
+    weiss.setColor(QPalette::Window, Qt::white);
+    KSPanel->setPalette(weiss);
+    Koordinatensystem1 = new TKoordinatensystem(KSPanel);
+    Koordinatensystem1->setFont(Schrift("Times New Roman", 13, false));
+    Koordinatensystem1->setSkalenart(TSkala::teilweise);
+    Koordinatensystem1->setGraphFarbe(Qt::black);
+    Koordinatensystem1->setKSFarbe(QColor(128, 128, 128));
+    Koordinatensystem1->setStiftart(QPainter::CompositionMode_Source);
+    Koordinatensystem1->setMouseTracking(true);
+    Koordinatensystem1->installEventFilter(this);
+
+    // FormCreate
+    Streckenzug = true;
+    Punktmodul = 1;
+    resizeEvent(nullptr);
+    Koordinatensystem1->setRasteranzahl(10);
+}
+
+void TGraphForm::SetzeFenster(TMainForm* main, TVarWahlForm* varwahl, TGrenzenForm* grenzen) {
+    main_ = main;
+    varwahl_ = varwahl;
+    grenzen_ = grenzen;
+}
+
+float TGraphForm::h() const {
+    return modell_.Variablen[static_cast<std::size_t>(horizontal)].Wert;
+}
+float TGraphForm::v() const {
+    return modell_.Variablen[static_cast<std::size_t>(vertikal)].Wert;
+}
+
+bool TGraphForm::AchsenGueltig() const {
+    const auto gueltig = [this](std::int32_t i) { return i >= 1 && i <= modell_.Variablenzahl; };
+    return AchsenGewaehlt && gueltig(horizontal) && gueltig(vertikal);
+}
+
+template <typename F>
+void TGraphForm::Sicher(F&& zeichne) {
+    try {
+        zeichne();
+    } catch (const Pixelfehler&) {
+    }
+}
+
+void TGraphForm::SetzeGrenzen(float x1, float x2, float y1, float y2) {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    ks->setx1(-1e20f);
+    ks->setx2(1e20f);
+    ks->sety1(-1e20f);
+    ks->sety2(1e20f);
+    ks->setx1(x1);
+    ks->setx2(x2);
+    ks->sety1(y1);
+    ks->sety2(y2);
+}
+
+void TGraphForm::KSInit() {
+    SetzeGrenzen(-10, 10, -10, 10);
+    Streckenzug = true;
+}
+
+void TGraphForm::InitVar() {
+    for (std::int32_t i = 1; i <= modell_.Variablenzahl; ++i)
+        modell_.Variablen[static_cast<std::size_t>(i)].Wert =
+            modell_.StartwertListe[static_cast<std::size_t>(i)];
+}
+
+QString TGraphForm::Koordinatentext(float wert) {
+    return QString::fromStdString(Zahltext(wert, kKoordinatenformat));
+}
+
+void TGraphForm::Loeschen() {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    ks->Leeren();
+    ks->ZeigeSofort();
+    QCoreApplication::processEvents();
+    if (schliesst_) return;
+    const bool achsen = AchsenGueltig();
+    QString hName, vName;
+    if (achsen) {
+        hName =
+            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(horizontal)].Name);
+        vName = QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(vertikal)].Name);
+    }
+    ks->Skalieren();
+    ks->RasterZeichnen();
+    // The axes through 0 in the colour of the coordinate system.
+    const QColor graphFarbe = ks->GraphFarbe();
+    ks->setGraphFarbe(ks->KSFarbe());
+    if (static_cast<double>(ks->x1()) * ks->x2() <= 0)
+        Sicher([&] {
+            ks->GeheZu(0, ks->y1());
+            ks->LinieZu(0, ks->y2());
+        });
+    if (static_cast<double>(ks->y1()) * ks->y2() <= 0)
+        Sicher([&] {
+            ks->GeheZu(ks->x1(), 0);
+            ks->LinieZu(ks->x2(), 0);
+        });
+    ks->setGraphFarbe(graphFarbe);
+    if (achsen) {
+        ks->Textausgabe(15, 5, vName);
+        ks->Textausgabe(ks->width() - 100, ks->height() - 20, hName);
+        Sicher([&] { ks->GeheZu(h(), v()); });
+    }
+}
+
+void TGraphForm::Messdaten() {
+    if (!main_ || main_->Messdatei.isEmpty()) return;
+    const QString pfad = main_->Messdatei;
+    QFile datei(pfad);
+    QString problem;
+    QByteArray inhalt;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
+                      .arg(pfad, QString::fromStdString(Systemgrund(errno)));
+    } else {
+        inhalt = datei.readAll();
+        if (datei.error() != QFileDevice::NoError)
+            problem = QStringLiteral("Datei %1 kann nicht gelesen werden. %2")
+                          .arg(pfad, datei.errorString());
+        else if (inhalt.size() % 8 != 0)
+            problem = QStringLiteral(
+                          "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
+                          "8 Byte.\nDie vollständigen Messpunkte werden gezeichnet.")
+                          .arg(pfad);
+    }
+    for (qsizetype i = 0; i + 8 <= inhalt.size(); i += 8) {
+        const auto wert = [&](qsizetype k) {
+            return std::bit_cast<float>(qFromLittleEndian<quint32>(inhalt.constData() + k));
+        };
+        const float mx = wert(i), my = wert(i + 4);
+        Sicher([&] { Koordinatensystem1->KaestchenZeichnen(mx, my); });
+    }
+    // Once per opening of the window, and the run goes on.
+    if (!problem.isEmpty() && !messfehlerGemeldet_) {
+        messfehlerGemeldet_ = true;
+        dialoge_.Melde(Meldungsart::Fehler, problem.toStdString());
+    }
+}
+
+void TGraphForm::paint() {
+    if (!AchsenGueltig() || laeuft_ || schliesst_) return;
+    TKoordinatensystem* ks = Koordinatensystem1;
+    laeuft_ = true;
+    int punktzaehler = 0;
+    NeuerZug = false;
+    VarWahlKnopf->setEnabled(false);
+    GrenzenKnopf->setEnabled(false);
+    ZeigenKnopf->setEnabled(false);
+    Blinklabel1->setText(QStringLiteral("rechne"));
+    Blinklabel1->setEnabled(true);
+    Blinklabel1->show();
+    blinken_.start();
+    Stopp = false;
+    if (Abgebrochen) Loeschen();
+    Label1->hide();
+    Messdaten();
+    if (Streckenzug)
+        Sicher([&] { ks->GeheZu(h(), v()); });
+    else
+        Sicher([&] { ks->PunktZeichnen(h(), v()); });
+    schritte_ = 0;
+    while (!schliesst_) {
+        try {
+            Rechenschritt(modell_);
+            ++schritte_;
+            if (Streckenzug) {
+                if (NeuerZug) {
+                    ks->GeheZu(h(), v());
+                    NeuerZug = false;
+                } else {
+                    ks->LinieZu(h(), v());
+                }
+            } else {
+                if (++punktzaehler == Punktmodul) punktzaehler = 0;
+                if (punktzaehler == 0) ks->PunktZeichnen(h(), v());
+            }
+        } catch (const Gleitkommaueberlauf&) {
+        } catch (const Pixelfehler&) {
+        }
+        QCoreApplication::processEvents();
+        if (Stopp || schliesst_ || !AchsenGueltig() || h() >= ks->x2()) break;
+    }
+    Stopp = true;
+    if (!schliesst_ && AchsenGueltig() && h() >= ks->x2()) InitVar();
+    blinken_.stop();
+    Blinklabel1->setEnabled(false);
+    Blinklabel1->hide();
+    Blinklabel1->clear();
+    VarWahlKnopf->setEnabled(true);
+    GrenzenKnopf->setEnabled(true);
+    ZeigenKnopf->setEnabled(true);
+    laeuft_ = false;
+    ++laeufe_;
+}
+
+// ---- Buttons ----
+
+void TGraphForm::VarWahlKnopfClick() {
+    if (varwahl_ && varwahl_->exec() == QDialog::Accepted) {
+        horizontal = varwahl_->horizontal;
+        vertikal = varwahl_->vertikal;
+        AchsenGewaehlt = varwahl_->AchsenGewaehlt;
+        ZeigenKnopf->setEnabled(true);
+        Loeschen();
+        paint();
+    } else if (!AchsenGewaehlt) {
+        ZeigenKnopf->setEnabled(false);
+    }
+}
+
+void TGraphForm::GrenzenKnopfClick() {
+    if (grenzen_) {
+        TKoordinatensystem* ks = Koordinatensystem1;
+        grenzen_->x1Edit->setNumber(ks->x1());
+        grenzen_->x2Edit->setNumber(ks->x2());
+        grenzen_->y1Edit->setNumber(ks->y1());
+        grenzen_->y2Edit->setNumber(ks->y2());
+        grenzen_->SpinEdit1->setValue(Punktmodul);
+        grenzen_->setDarstellungIndex(Streckenzug ? 0 : 1);
+        if (grenzen_->exec() == QDialog::Accepted) {
+            try {
+                SetzeGrenzen(grenzen_->x1Edit->Number(), grenzen_->x2Edit->Number(),
+                             grenzen_->y1Edit->Number(), grenzen_->y2Edit->Number());
+            } catch (const Gleitkommaueberlauf&) {
+                // The dialog refuses such numbers; nothing to change here.
+            }
+            Streckenzug = grenzen_->DarstellungIndex() == 0;
+            Punktmodul = grenzen_->SpinEdit1->value();
+        }
+    }
+    Loeschen();
+    paint();
+}
+
+void TGraphForm::LoeschKnopfClick() {
+    Loeschen();
+}
+
+void TGraphForm::CopyKnopfClick() {
+    Koordinatensystem1->Kopieren();
+}
+
+void TGraphForm::ZeigenKnopfClick() {
+    paint();
+}
+
+void TGraphForm::HaltKnopfClick() {
+    Stopp = true;
+    Abgebrochen = false;
+}
+
+void TGraphForm::AbbruchKnopfClick() {
+    Stopp = true;
+    InitVar();
+    Abgebrochen = true;
+}
+
+void TGraphForm::HilfeKnopfClick() {
+    AbbruchKnopfClick();
+    hilfe_.Kontext(1);
+}
+
+// ---- Window events ----
+
+void TGraphForm::showEvent(QShowEvent* e) {
+    TDialogFenster::showEvent(e);
+    schliesst_ = false;
+    // The run starts inside the dialog's own event loop, so that closing can end it.
+    QTimer::singleShot(0, this, &TGraphForm::FormActivate);
+}
+
+void TGraphForm::FormActivate() {
+    if (!isVisible()) return;
+    Aufziehen = false;
+    Abgebrochen = false;
+    messfehlerGemeldet_ = false;
+    InitVar();
+    Blinklabel1->setEnabled(false);
+    Blinklabel1->hide();
+    if (AchsenGueltig()) {
+        Loeschen();
+        paint();
+    } else {
+        // Indices that no longer name variables count as not chosen.
+        AchsenGewaehlt = false;
+        VarWahlKnopfClick();
+    }
+}
+
+void TGraphForm::done(int ergebnis) {
+    // A run in progress ends first; nothing is drawn or read after this.
+    Stopp = true;
+    schliesst_ = true;
+    TDialogFenster::done(ergebnis);
+}
+
+void TGraphForm::resizeEvent(QResizeEvent* e) {
+    if (e) TDialogFenster::resizeEvent(e);
+    KnopfPanel->setGeometry(0, 0, width(), kKnopfleiste);
+    KSPanel->setGeometry(0, kKnopfleiste, width(), height() - kKnopfleiste);
+    Koordinatensystem1->setGeometry(KSPanel->contentsRect());
+    if (e && isVisible()) FormResize();
+}
+
+void TGraphForm::FormResize() {
+    Loeschen();
+    NeuerZug = true;
+    // With no run going on, a new size draws again; from the event loop, not from inside a show.
+    if (Stopp && !laeuft_)
+        QTimer::singleShot(0, this, [this] {
+            if (Stopp && !laeuft_ && isVisible()) paint();
+        });
+}
+
+// ---- Mouse on the coordinate system: only while no run is going on ----
+
+bool TGraphForm::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == Koordinatensystem1) {
+        switch (e->type()) {
+            case QEvent::MouseButtonPress: {
+                const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
+                Koordinatensystem1MouseDown(p.x(), p.y());
+                return true;
+            }
+            case QEvent::MouseMove: {
+                const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
+                Koordinatensystem1MouseMove(p.x(), p.y());
+                return true;
+            }
+            case QEvent::MouseButtonRelease:
+                Koordinatensystem1MouseUp();
+                return true;
+            default:
+                break;
+        }
+    }
+    return TDialogFenster::eventFilter(objekt, e);
+}
+
+void TGraphForm::Koordinatensystem1MouseDown(int x, int y) {
+    if (!Stopp || laeuft_ || Aufziehen) return;
+    xStart = xEnde = x;
+    yStart = yEnde = y;
+    Koordinatensystem1->Gummiband(xStart, yStart, xEnde, yEnde);
+    Aufziehen = true;
+}
+
+void TGraphForm::Koordinatensystem1MouseMove(int x, int y) {
+    if (!Stopp || laeuft_) {
+        Label1->hide();
+    } else if (Aufziehen) {
+        Koordinatensystem1->Gummiband(xStart, yStart, xEnde, yEnde);
+        xEnde = x;
+        yEnde = y;
+        Koordinatensystem1->Gummiband(xStart, yStart, xEnde, yEnde);
+    } else {
+        Label1->show();
+        Koordinatensystem1->setxint(x);
+        Koordinatensystem1->setyint(y);
+        Label1->setText(QStringLiteral("(") + Koordinatentext(Koordinatensystem1->x()) +
+                        QStringLiteral("; ") + Koordinatentext(Koordinatensystem1->y()) +
+                        QStringLiteral(")"));
+    }
+}
+
+void TGraphForm::Koordinatensystem1MouseUp() {
+    if (!Stopp || laeuft_ || !Aufziehen) return;
+    Aufziehen = false;
+    TKoordinatensystem* ks = Koordinatensystem1;
+    ks->Gummiband(xStart, yStart, xEnde, yEnde);
+    if (xStart == xEnde || yStart == yEnde) return;
+    ks->setxint(xStart);
+    const float fx1 = ks->x();
+    ks->setyint(yStart);
+    const float fy1 = ks->y();
+    ks->setxint(xEnde);
+    const float fx2 = ks->x();
+    ks->setyint(yEnde);
+    const float fy2 = ks->y();
+    // A rectangle too small for single precision would give a range of zero.
+    if (fx1 == fx2 || fy1 == fy2) return;
+    SetzeGrenzen(fx1, fx2, fy1, fy2);
+    Loeschen();
+    paint();
+}
 
 }  // namespace quintor

@@ -1,17 +1,117 @@
+// The graph window: runs the model on its own and plots one variable against another after
+// every step, as a line or as points, until the horizontal variable reaches the right limit or
+// the user halts it; shows measured data, coordinates under the mouse, zooms to a dragged
+// rectangle and copies its picture.
 #pragma once
 
+#include <QString>
+#include <QTimer>
+
 #include "dialogfenster.h"
+#include "modell.h"
+
+class QFrame;
+class QLabel;
+class QToolButton;
 
 namespace quintor {
+
+class Dialoge;
+class Hilfe;
+class TGrenzenForm;
+class TKoordinatensystem;
+class TMainForm;
+class TVarWahlForm;
 
 class TGraphForm : public TDialogFenster {
     Q_OBJECT
 
   public:
-    explicit TGraphForm(QWidget* parent = nullptr);
+    TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
 
-    // The axis variables are chosen; an edit of the equations forgets the choice.
+    // The windows this one works with, known once all are created.
+    void SetzeFenster(TMainForm* main, TVarWahlForm* varwahl, TGrenzenForm* grenzen);
+
+    // Graph settings (saved with the model, but the colours).
     bool AchsenGewaehlt = false;
+    std::int32_t horizontal = 0;
+    std::int32_t vertikal = 0;
+    bool Streckenzug = true;
+    std::int32_t Punktmodul = 1;
+
+    // Run state.
+    bool Stopp = false;
+    bool Abgebrochen = false;
+    bool NeuerZug = false;
+    bool Aufziehen = false;
+    int xStart = 0, yStart = 0, xEnde = 0, yEnde = 0;
+
+    QWidget* KnopfPanel = nullptr;
+    QFrame* KSPanel = nullptr;
+    TKoordinatensystem* Koordinatensystem1 = nullptr;
+    QToolButton *VarWahlKnopf = nullptr, *GrenzenKnopf = nullptr, *LoeschKnopf = nullptr,
+                *CopyKnopf = nullptr, *ZeigenKnopf = nullptr, *HaltKnopf = nullptr,
+                *AbbruchKnopf = nullptr, *HilfeKnopf = nullptr;
+    QLabel* Label1 = nullptr;       // coordinates under the mouse
+    QLabel* Blinklabel1 = nullptr;  // "rechne" during a run
+
+    void KSInit();
+    void InitVar();
+    void Loeschen();
+    void paint();
+    void Messdaten();
+    // The four limits as a whole: widened first, so that no old limit is exchanged with a new one.
+    void SetzeGrenzen(float x1, float x2, float y1, float y2);
+    static QString Koordinatentext(float wert);
+
+    // Both axis indices name variables of the model.
+    bool AchsenGueltig() const;
+    bool LaeuftGerade() const { return laeuft_; }
+    // Steps made by the last run, and the number of runs ended so far.
+    long long Schritte() const { return schritte_; }
+    long long Laeufe() const { return laeufe_; }
+
+  public slots:
+    void VarWahlKnopfClick();
+    void GrenzenKnopfClick();
+    void LoeschKnopfClick();
+    void CopyKnopfClick();
+    void ZeigenKnopfClick();
+    void HaltKnopfClick();
+    void AbbruchKnopfClick();
+    void HilfeKnopfClick();
+    void FormActivate();
+    void done(int ergebnis) override;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+  private:
+    void FormResize();
+    void Koordinatensystem1MouseDown(int x, int y);
+    void Koordinatensystem1MouseMove(int x, int y);
+    void Koordinatensystem1MouseUp();
+    float h() const;
+    float v() const;
+    // Runs a drawing operation; a pixel that cannot be computed draws nothing.
+    template <typename F>
+    void Sicher(F&& zeichne);
+
+    Modell& modell_;
+    Dialoge& dialoge_;
+    Hilfe& hilfe_;
+    TMainForm* main_ = nullptr;
+    TVarWahlForm* varwahl_ = nullptr;
+    TGrenzenForm* grenzen_ = nullptr;
+
+    bool laeuft_ = false;
+    bool schliesst_ = false;
+    bool messfehlerGemeldet_ = false;
+    long long schritte_ = 0;
+    long long laeufe_ = 0;
+    QTimer blinken_;
 };
 
 }  // namespace quintor

@@ -1,8 +1,187 @@
 #include "varwahlform.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+#include "dialoge.h"
+#include "hilfe.h"
+#include "listenwahl.h"
+#include "modell.h"
+
 namespace quintor {
 
-TVarWahlForm::TVarWahlForm(QWidget* parent)
-    : TDialogFenster("Variablenauswahl", 390, 260, parent) {}
+namespace {
+
+QFont Schrift(const char* familie, int pixel, bool fett) {
+    QFont f{QString::fromUtf8(familie)};
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    return f;
+}
+
+// Entries 16 pixels high, whatever the substituted font would give.
+class Zeilenhoehe : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(16);
+        return s;
+    }
+};
+
+}  // namespace
+
+TVarWahlForm::TVarWahlForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+    : TDialogFenster("Variablenauswahl", 401, 225, parent),
+      modell_(modell),
+      dialoge_(dialoge),
+      hilfe_(hilfe) {
+    setFixedSize(401, 225);
+    setFont(Schrift("System", 13, false));
+
+    SrcLabel = new QLabel(QStringLiteral("Variablenliste"), this);
+    SrcLabel->setGeometry(8, 8, 145, 16);
+    SrcLabel->setFont(Schrift("MS Sans Serif", 11, true));
+
+    // Extended selection: a plain click chooses one entry, Ctrl and Shift add more. With toggling
+    // clicks the entry preselected after a move would silently go along with the next one.
+    auto liste = [this](QRect ort) {
+        auto* l = new QListWidget(this);
+        l->setGeometry(ort);
+        l->setFont(Schrift("MS Sans Serif", 13, true));
+        l->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        l->setItemDelegate(new Zeilenhoehe(l));
+        l->setUniformItemSizes(true);
+        l->viewport()->installEventFilter(this);
+        return l;
+    };
+    SrcList = liste(QRect(8, 24, 144, 185));
+    // Case-sensitive code order; for the upper-case names it is the alphabetical one.
+    SrcList->setSortingEnabled(true);
+
+    auto knopf = [this](QPoint ort, const char* text, const char* hinweis) {
+        auto* k = new QToolButton(this);
+        k->setGeometry(ort.x(), ort.y(), 32, 24);
+        k->setText(QString::fromUtf8(text));
+        k->setToolTip(QString::fromUtf8(hinweis));
+        return k;
+    };
+    IncludeBtn = knopf({176, 96}, ">", "markierte Variable aus Quelliste holen");
+    connect(IncludeBtn, &QToolButton::clicked, this, &TVarWahlForm::IncludeBtnClick);
+    ExcludeBtn = knopf({176, 128}, "<", "markierte Variable aus Zielliste zurückholen");
+    ExcludeBtn->setEnabled(false);
+    connect(ExcludeBtn, &QToolButton::clicked, this, &TVarWahlForm::ExcludeBtnClick);
+
+    Label1 = new QLabel(QString::fromUtf8("Wählen Sie zuerst die Variable für die horizontale und "
+                                          "dann die Variable für die vertikale Achse."),
+                        this);
+    Label1->setGeometry(176, 24, 205, 41);
+    Label1->setFont(Schrift("MS Sans Serif", 11, true));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    DstList = liste(QRect(232, 80, 161, 89));
+
+    HelpBtn = new QPushButton(QStringLiteral("&Hilfe"), this);
+    HelpBtn->setGeometry(164, 182, 65, 27);
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { hilfe_.Kontext(1); });
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setGeometry(232, 182, 65, 27);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] {
+        OKBtnClick();
+        if (FormCloseQuery()) accept();
+    });
+    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn->setGeometry(300, 182, 93, 27);
+    connect(CancelBtn, &QPushButton::clicked, this, &TVarWahlForm::CancelBtnClick);
+}
+
+void TVarWahlForm::showEvent(QShowEvent* e) {
+    TDialogFenster::showEvent(e);
+    if (!e->spontaneous()) FormActivate();
+}
+
+void TVarWahlForm::FormActivate() {
+    Abweisen = false;
+    SrcList->clear();
+    DstList->clear();
+    for (int i = 1; i <= modell_.Variablenzahl; ++i)
+        SrcList->addItem(
+            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name));
+    SetButtons();
+    OKBtn->setFocus();
+}
+
+void TVarWahlForm::IncludeBtnClick() {
+    const int i = GetFirstSelection(SrcList);
+    MoveSelected(SrcList, DstList);
+    SetItem(SrcList, i);
+    SetButtons();
+}
+
+void TVarWahlForm::ExcludeBtnClick() {
+    const int i = GetFirstSelection(DstList);
+    MoveSelected(DstList, SrcList);
+    SetItem(DstList, i);
+    SetButtons();
+}
+
+void TVarWahlForm::SetButtons() {
+    IncludeBtn->setEnabled(SrcList->count() > 0);
+    ExcludeBtn->setEnabled(DstList->count() > 0);
+}
+
+void TVarWahlForm::OKBtnClick() {
+    if (DstList->count() == 2) {
+        AchsenGewaehlt = true;
+        Abweisen = false;
+        const std::string erste = DstList->item(0)->text().toStdString();
+        const std::string zweite = DstList->item(1)->text().toStdString();
+        for (int i = 1; i <= modell_.Variablenzahl; ++i) {
+            const std::string& name = modell_.Variablen[static_cast<std::size_t>(i)].Name;
+            if (name == erste) horizontal = i;
+            if (name == zweite) vertikal = i;
+        }
+    } else {
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "In dieser Version müssen Sie genau 2 Variablen aussuchen!");
+        AchsenGewaehlt = false;
+        Abweisen = true;
+    }
+}
+
+void TVarWahlForm::CancelBtnClick() {
+    reject();
+}
+
+void TVarWahlForm::reject() {
+    Abweisen = false;
+    TDialogFenster::reject();
+}
+
+bool TVarWahlForm::eventFilter(QObject* objekt, QEvent* e) {
+    // A double click anywhere in a list moves its selection, also on the empty space below the
+    // entries.
+    if (e->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        if (objekt == SrcList->viewport()) {
+            IncludeBtnClick();
+            return true;
+        }
+        if (objekt == DstList->viewport()) {
+            ExcludeBtnClick();
+            return true;
+        }
+    }
+    return TDialogFenster::eventFilter(objekt, e);
+}
 
 }  // namespace quintor

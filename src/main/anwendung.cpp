@@ -1,6 +1,7 @@
 #include "anwendung.h"
 
 #include "graphform.h"
+#include "ks.h"
 #include "grenzenform.h"
 #include "infoform.h"
 #include "kommentarform.h"
@@ -15,15 +16,17 @@ namespace quintor {
 Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
     // The main window first: its creation touches no other window.
     fenster.MainForm = new TMainForm(modell, dialoge, hilfe, std::move(argumente));
-    fenster.VarWahlForm = new TVarWahlForm(fenster.MainForm);
-    fenster.GrenzenForm = new TGrenzenForm(fenster.MainForm);
-    fenster.GraphForm = new TGraphForm(fenster.MainForm);
+    fenster.VarWahlForm = new TVarWahlForm(modell, dialoge, hilfe, fenster.MainForm);
+    fenster.GrenzenForm = new TGrenzenForm(dialoge, hilfe, fenster.MainForm);
+    fenster.GraphForm = new TGraphForm(modell, dialoge, hilfe, fenster.MainForm);
     fenster.InfoForm = new TInfoForm(fenster.MainForm);
     fenster.Tabellenform = new TTabellenform(fenster.MainForm);
     fenster.TabVarWahlForm = new TTabVarWahlForm(fenster.MainForm);
     fenster.KonstForm = new TKonstForm(fenster.MainForm);
     fenster.KommentarForm = new TKommentarForm(fenster.MainForm);
     fenster.MainForm->SetzeFenster(fenster);
+    fenster.GraphForm->SetzeFenster(fenster.MainForm, fenster.VarWahlForm, fenster.GrenzenForm);
+    fenster.GrenzenForm->SetzeKoordinatensystem(fenster.GraphForm->Koordinatensystem1);
 }
 
 Anwendung::~Anwendung() {

@@ -32,6 +32,12 @@ enum class Symbol {
     Einzelschritt,
     Iteration,
     Abbruch,
+    // The graph window's tool bar; Kopieren, Abbruch and Hilfeinhalt serve there as well
+    Achsenwahl,
+    Skala,
+    Radieren,
+    Zeichnen,
+    Anhalten,
     // The window icon
     Programm,
 };

@@ -77,6 +77,24 @@ inline void SchliesseNaechstenDialog(std::function<void(QDialog*)> aktion = {}) 
     wecker->start();
 }
 
+// Closes the next `anzahl` modal dialogs as they come up (a window may open a dialog of its own
+// first) and records their titles.
+inline void SchliesseDialoge(QStringList* titel, int anzahl) {
+    auto* wecker = new QTimer;
+    wecker->setInterval(10);
+    QObject::connect(wecker, &QTimer::timeout, [wecker, titel, anzahl] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        *titel << d->windowTitle();
+        if (titel->size() >= anzahl) {
+            wecker->stop();
+            wecker->deleteLater();
+        }
+        d->reject();
+    });
+    wecker->start();
+}
+
 // Fails the test instead of hanging it when a modal window stays open that no test step closes:
 // after two seconds the window is closed and `ausgeloest` names it.
 class ModalWaechter {

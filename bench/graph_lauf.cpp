@@ -1,0 +1,68 @@
+// Steps per second of a graph run of 200,000 steps: the model computed, every step drawn into
+// the picture, the event loop run after every step, the screen refreshed at most ~60 times/s.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <cstdio>
+
+#include "anwendung.h"
+#include "dialoge.h"
+#include "graphform.h"
+#include "hilfe.h"
+#include "mainform.h"
+#include "stringgrid.h"
+
+namespace {
+
+class Stumm : public quintor::Dialoge {
+  public:
+    void Melde(quintor::Meldungsart, const std::string& text) override {
+        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
+    }
+    bool Frage(const std::string&) override { return false; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const long long schritte = argc > 1 ? std::atoll(argv[1]) : 200000;
+    Stumm dialoge;
+    quintor::KeineHilfe hilfe;
+    quintor::Anwendung a(dialoge, hilfe, {});
+    quintor::TMainForm* f = a.fenster.MainForm;
+    quintor::TGraphForm* g = a.fenster.GraphForm;
+    f->show();
+    QApplication::processEvents();
+    f->Memo1->setPlainText("T:=T+1\nX:=X+V*DT\nV:=V-X*DT");
+    f->SCANNEN();
+    f->StringGrid1->SetzeZelle(1, 2, "1");
+    f->StringGrid1->SetzeZelle(1, 4, "0,0005");
+    f->StartwerteInit();
+
+    // T against X; the run ends when T reaches the right limit, after exactly `schritte` steps.
+    g->horizontal = 1;
+    g->vertikal = 2;
+    g->AchsenGewaehlt = true;
+    g->SetzeGrenzen(0, static_cast<float>(schritte), -1.5f, 1.5f);
+    // Opening the window starts the run; it ends on its own when T reaches the right limit.
+    QElapsedTimer uhr;
+    double sekunden = 0;
+    QTimer fertig;
+    fertig.setInterval(1);
+    QObject::connect(&fertig, &QTimer::timeout, g, [&] {
+        if (g->Laeufe() > 0 && !g->LaeuftGerade()) {
+            sekunden = static_cast<double>(uhr.nsecsElapsed()) / 1e9;
+            fertig.stop();
+            g->accept();
+        }
+    });
+    fertig.start();
+    uhr.start();
+    g->exec();
+    std::printf("Graph: %lld Schritte in %.3f s = %.0f Schritte/s (%s)\n", g->Schritte(), sekunden,
+                static_cast<double>(g->Schritte()) / sekunden,
+                qPrintable(QGuiApplication::platformName()));
+    return 0;
+}
