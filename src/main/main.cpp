@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     argumente.removeFirst();
     quintor::Anwendung anwendung(dialoge, hilfe, argumente);
     anwendung.fenster.MainForm->show();
+    anwendung.fenster.MainForm->activateWindow();
     return app.exec();
 }
