@@ -12,6 +12,7 @@
 #include <cerrno>
 
 #include "dialoge.h"
+#include "schrift.h"
 #include "grenzenform.h"
 #include "hilfe.h"
 #include "ks.h"
@@ -28,12 +29,6 @@ namespace quintor {
 
 namespace {
 
-QFont Schrift(const char* familie, int pixel, bool fett) {
-    QFont f{QString::fromUtf8(familie)};
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 constexpr int kKnopfleiste = 41;
 

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "dialoge.h"
+#include "schrift.h"
 #include "hilfe.h"
 #include "ks.h"
 #include "meldungen.h"
@@ -21,12 +22,6 @@ namespace quintor {
 
 namespace {
 
-QFont Schrift(const char* familie, int pixel, bool fett) {
-    QFont f{QString::fromUtf8(familie)};
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 constexpr const char* kIdentischeGrenzen =
     "Die angegebenen Intervallgrenzen dürfen nicht identisch sein!";

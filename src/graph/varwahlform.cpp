@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "dialoge.h"
+#include "schrift.h"
 #include "hilfe.h"
 #include "listenwahl.h"
 #include "modell.h"
@@ -18,12 +19,6 @@ namespace quintor {
 
 namespace {
 
-QFont Schrift(const char* familie, int pixel, bool fett) {
-    QFont f{QString::fromUtf8(familie)};
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 // Entries 16 pixels high, whatever the substituted font would give.
 class Zeilenhoehe : public QStyledItemDelegate {

@@ -20,13 +20,14 @@ Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
     fenster.GrenzenForm = new TGrenzenForm(dialoge, hilfe, fenster.MainForm);
     fenster.GraphForm = new TGraphForm(modell, dialoge, hilfe, fenster.MainForm);
     fenster.InfoForm = new TInfoForm(fenster.MainForm);
-    fenster.Tabellenform = new TTabellenform(fenster.MainForm);
-    fenster.TabVarWahlForm = new TTabVarWahlForm(fenster.MainForm);
+    fenster.Tabellenform = new TTabellenform(modell, dialoge, hilfe, fenster.MainForm);
+    fenster.TabVarWahlForm = new TTabVarWahlForm(modell, fenster.MainForm);
     fenster.KonstForm = new TKonstForm(fenster.MainForm);
     fenster.KommentarForm = new TKommentarForm(fenster.MainForm);
     fenster.MainForm->SetzeFenster(fenster);
     fenster.GraphForm->SetzeFenster(fenster.MainForm, fenster.VarWahlForm, fenster.GrenzenForm);
     fenster.GrenzenForm->SetzeKoordinatensystem(fenster.GraphForm->Koordinatensystem1);
+    fenster.Tabellenform->SetzeFenster(fenster.MainForm, fenster.TabVarWahlForm);
 }
 
 Anwendung::~Anwendung() {

@@ -15,6 +15,7 @@
 
 #include "anwendung_einrichten.h"
 #include "dialoge.h"
+#include "schrift.h"
 #include "hilfe.h"
 #include "intedit.h"
 #include "memotext.h"
@@ -27,12 +28,6 @@ namespace quintor {
 
 namespace {
 
-QFont Schrift(const char* familie, int pixel, bool fett) {
-    QFont f{QString::fromUtf8(familie)};
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 // Panels docked to the edges like the original layout: top, bottom, left, and the rest.
 class Andockflaeche : public QWidget {

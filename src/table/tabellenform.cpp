@@ -1,7 +1,276 @@
 #include "tabellenform.h"
 
+#include <QApplication>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QTextCursor>
+#include <QTimer>
+
+#include "dialoge.h"
+#include "hilfe.h"
+#include "mainform.h"
+#include "memotext.h"
+#include "meldungen.h"
+#include "schrift.h"
+#include "schritt.h"
+#include "symbole.h"
+#include "tabellentext.h"
+#include "tabvarwahlform.h"
+#include "zahltext.h"
+
 namespace quintor {
 
-TTabellenform::TTabellenform(QWidget* parent) : TDialogFenster("Tabelle", 520, 370, parent) {}
+namespace {
+
+// The text area refuses a further line.
+struct SpeicherErschoepft {};
+
+constexpr qint64 kSchreibAbstandMs = 16;
+
+}  // namespace
+
+TTabellenform::TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+    : TDialogFenster("Tabelle", 512, 370 - kRahmenhoehe, parent),
+      modell_(modell),
+      dialoge_(dialoge),
+      hilfe_(hilfe) {
+    setFont(Schrift("MS Sans Serif", 11, true));
+    setSizeGripEnabled(true);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(0, 0, 512, 273);
+    Memo1->setReadOnly(true);
+    Memo1->setFont(Schrift("Courier New", 16, false));
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setUndoRedoEnabled(false);
+
+    auto knopf = [this](int x, const char* text, auto handler) {
+        auto* k = new QPushButton(QString::fromUtf8(text), this);
+        k->setGeometry(x, 288, 77, 27);
+        k->setAutoDefault(false);
+        connect(k, &QPushButton::clicked, this, handler);
+        return k;
+    };
+    StopBtn = knopf(13, "Stop", &TTabellenform::StopBtnClick);
+    WeiterBtn = knopf(93, "Weiter", &TTabellenform::WeiterBtnClick);
+    WeiterBtn->setEnabled(false);
+    NeuBtn = knopf(173, "Neu", &TTabellenform::NeuBtnClick);
+    CopyBtn = knopf(253, "Copy", &TTabellenform::CopyBtnClick);
+    CopyBtn->setIcon(SymbolIcon(Symbol::Kopieren));
+    HelpButton = knopf(333, "&Hilfe", [this] { hilfe_.Kontext(2); });
+    OKBtn = knopf(413, "OK", &QDialog::accept);
+    OKBtn->setDefault(true);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(2); });
+
+    QWidget* reihe[] = {OKBtn, Memo1, CopyBtn, StopBtn, NeuBtn, WeiterBtn, HelpButton};
+    for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+void TTabellenform::SetzeFenster(TMainForm* main, TTabVarWahlForm* auswahl) {
+    main_ = main;
+    auswahl_ = auswahl;
+}
+
+// ---- Lines ----
+
+QString TTabellenform::Auffuellen(const QString& name) {
+    return QString::fromStdString(quintor::Auffuellen(name.toStdString()));
+}
+
+QString TTabellenform::TabZahlText(float x) { return QString::fromStdString(quintor::TabZahlText(x)); }
+
+std::vector<std::int32_t> TTabellenform::Spalten() const {
+    std::vector<std::int32_t> spalten;
+    if (!auswahl_) return spalten;
+    for (std::int32_t c = 1; c <= auswahl_->AuswahlAnzahl; ++c)
+        spalten.push_back(auswahl_->Auswahl[static_cast<std::size_t>(c)]);
+    return spalten;
+}
+
+QString TTabellenform::TitelZeile() const {
+    return QString::fromStdString(quintor::TitelZeile(modell_, Spalten()));
+}
+
+QString TTabellenform::DatenZeile() const {
+    return QString::fromStdString(quintor::DatenZeile(modell_, Spalten()));
+}
+
+void TTabellenform::HaengeAn(const QString& zeile) {
+    if (zeilen_ >= Kapazitaet) throw SpeicherErschoepft{};
+    if (zeilen_ > 0) puffer_ += QLatin1Char('\n');
+    puffer_ += zeile;
+    ++zeilen_;
+}
+
+void TTabellenform::Schreibe() {
+    seitSchreiben_.start();
+    if (puffer_.isEmpty()) return;
+    QTextCursor ende(Memo1->document());
+    ende.movePosition(QTextCursor::End);
+    ende.insertText(puffer_);
+    puffer_.clear();
+    Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+}
+
+void TTabellenform::Leere() {
+    Memo1->clear();
+    puffer_.clear();
+    zeilen_ = 0;
+}
+
+QString TTabellenform::Text() {
+    Schreibe();
+    return MemoText::Text(Memo1);
+}
+
+// ---- The run ----
+
+void TTabellenform::Arbeite() {
+    const std::vector<std::int32_t> spalten = Spalten();
+    if (spalten.empty()) {
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "Verlassen Sie das Fenster und wählen Sie\nmindestens eine Variable aus!");
+        StopBtn->setEnabled(false);
+        return;
+    }
+    ++tiefe_;
+    const auto fehlschlag = [this] {
+        Schreibe();
+        dialoge_.Melde(Meldungsart::Warnung, "Der Speicher des Editors ist voll.");
+        Fertig = true;
+        SpeicherVoll = true;
+        WeiterBtn->setEnabled(false);
+        StopBtn->setEnabled(false);
+    };
+    std::string zeile;
+    try {
+        HaengeAn(QString::fromStdString(quintor::TitelZeile(modell_, spalten)));
+        HaengeAn(QString());
+    } catch (const SpeicherErschoepft&) {
+        fehlschlag();
+    }
+    seitSchreiben_.start();
+    for (long long i = 1; !Fertig && !schliesst_; ++i) {
+        try {
+            const int k = auswahl_->Auslassen();
+            if (ZeileFaellig(i, k)) {
+                zeile.clear();
+                HaengeDatenZeileAn(zeile, modell_, spalten);
+                HaengeAn(QString::fromStdString(zeile));
+            }
+            Rechenschritt(modell_);
+            if (main_ && main_->Wiederholungen <= i) Fertig = true;
+            if (seitSchreiben_.elapsed() >= kSchreibAbstandMs) Schreibe();
+            QCoreApplication::processEvents();
+        } catch (const Gleitkommaueberlauf&) {
+            fehlschlag();
+        } catch (const SpeicherErschoepft&) {
+            fehlschlag();
+        }
+    }
+    --tiefe_;
+    ++laeufe_;
+    if (schliesst_) return;
+    Schreibe();
+    if (!SpeicherVoll) {
+        StopBtn->setEnabled(false);
+        WeiterBtn->setEnabled(true);
+    }
+}
+
+// ---- Buttons ----
+
+void TTabellenform::StopBtnClick() {
+    Fertig = true;
+    StopBtn->setEnabled(false);
+    WeiterBtn->setEnabled(true);
+}
+
+void TTabellenform::WeiterBtnClick() {
+    Fertig = false;
+    WeiterBtn->setEnabled(false);
+    StopBtn->setEnabled(true);
+    try {
+        HaengeAn(QString());
+        HaengeAn(QString());
+    } catch (const SpeicherErschoepft&) {
+    }
+    Arbeite();
+}
+
+void TTabellenform::NeuBtnClick() {
+    Leere();
+    Fertig = false;
+    SpeicherVoll = false;
+    StopBtn->setEnabled(true);
+    WeiterBtn->setEnabled(false);
+    if (main_) main_->StartwerteInit();
+    Arbeite();
+}
+
+void TTabellenform::CopyBtnClick() {
+    Schreibe();
+    if (Memo1->textCursor().hasSelection())
+        Memo1->copy();
+    else
+        dialoge_.Melde(Meldungsart::Warnung, "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
+}
+
+// ---- Window events ----
+
+void TTabellenform::showEvent(QShowEvent* e) {
+    TDialogFenster::showEvent(e);
+    if (e->spontaneous()) return;
+    schliesst_ = false;
+    // From the dialog's own event loop, so that closing can end the run.
+    QTimer::singleShot(0, this, &TTabellenform::FormActivate);
+}
+
+void TTabellenform::FormActivate() {
+    if (!isVisible()) return;
+    FormResize();
+    Leere();
+    Fertig = false;
+    SpeicherVoll = false;
+    OKBtn->setFocus();
+    if (auswahl_ && auswahl_->exec() == QDialog::Accepted) {
+        StopBtn->setEnabled(true);
+        WeiterBtn->setEnabled(false);
+        Arbeite();
+    } else {
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "Sie sollten mindestens eine Variable ausgewählt haben.\n"
+                       "Verlassen Sie dieses Fenster mit OK!");
+        StopBtn->setEnabled(false);
+    }
+}
+
+void TTabellenform::done(int ergebnis) {
+    // A run in progress ends first; nothing is appended after this.
+    Fertig = true;
+    schliesst_ = true;
+    TDialogFenster::done(ergebnis);
+}
+
+void TTabellenform::resizeEvent(QResizeEvent* e) {
+    TDialogFenster::resizeEvent(e);
+    FormResize();
+}
+
+void TTabellenform::FormResize() {
+    // The rule counts the height of the window with its frame.
+    const int h = height() + kRahmenhoehe;
+    Memo1->setGeometry(0, 0, width(), h - 70);
+    for (QPushButton* k : {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn})
+        k->move(k->x(), h - 60);
+}
 
 }  // namespace quintor

@@ -1,14 +1,89 @@
+// The table window: runs the model on its own and lists chosen variables as text, one line per
+// step; the run can be stopped, continued, restarted from the start values, and a marked part
+// copied.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QString>
+#include <vector>
+
 #include "dialogfenster.h"
+#include "modell.h"
+
+class QPlainTextEdit;
+class QPushButton;
 
 namespace quintor {
+
+class Dialoge;
+class Hilfe;
+class TMainForm;
+class TTabVarWahlForm;
 
 class TTabellenform : public TDialogFenster {
     Q_OBJECT
 
-  public:
-    explicit TTabellenform(QWidget* parent = nullptr);
+public:
+    TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
+    void SetzeFenster(TMainForm* main, TTabVarWahlForm* auswahl);
+
+    // The text area holds at most this many lines; reaching it ends the run as a failure does.
+    static constexpr long long kKapazitaet = 1'000'000;
+    long long Kapazitaet = kKapazitaet;
+    // The frame around the window that the layout rule counts in its height.
+    static constexpr int kRahmenhoehe = 27;
+
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton *StopBtn = nullptr, *WeiterBtn = nullptr, *NeuBtn = nullptr, *CopyBtn = nullptr,
+                *HelpButton = nullptr, *OKBtn = nullptr;
+
+    bool Fertig = false;
+    bool SpeicherVoll = false;
+
+    static QString Auffuellen(const QString& name);
+    static QString TabZahlText(float x);
+    QString TitelZeile() const;
+    QString DatenZeile() const;
+    void Arbeite();
+
+    // The whole text as it stands, every line written so far included.
+    QString Text();
+    long long Zeilenzahl() const { return zeilen_; }
+    bool LaeuftGerade() const { return tiefe_ > 0; }
+    long long Laeufe() const { return laeufe_; }
+
+public slots:
+    void StopBtnClick();
+    void WeiterBtnClick();
+    void NeuBtnClick();
+    void CopyBtnClick();
+    void FormActivate();
+    void done(int ergebnis) override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void FormResize();
+    std::vector<std::int32_t> Spalten() const;
+    // Lines go into a buffer that reaches the text area at most about 60 times a second.
+    void HaengeAn(const QString& zeile);
+    void Leere();
+    void Schreibe();
+
+    Modell& modell_;
+    Dialoge& dialoge_;
+    Hilfe& hilfe_;
+    TMainForm* main_ = nullptr;
+    TTabVarWahlForm* auswahl_ = nullptr;
+
+    QString puffer_;
+    long long zeilen_ = 0;  // lines in the text area and the buffer together
+    QElapsedTimer seitSchreiben_;
+    int tiefe_ = 0;         // nested runs ("Neu" during a run)
+    bool schliesst_ = false;
+    long long laeufe_ = 0;
 };
 
 }  // namespace quintor
