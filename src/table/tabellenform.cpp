@@ -44,6 +44,8 @@ TTabellenform::TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWi
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(0, 0, 512, 273);
     Memo1->setReadOnly(true);
+    // Read-only, but the caret and the keyboard still move and mark, as in any text field.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFont(Schrift("Courier New", 16, false));
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
