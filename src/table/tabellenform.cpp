@@ -200,10 +200,13 @@ void TTabellenform::WeiterBtnClick() {
     Fertig = false;
     WeiterBtn->setEnabled(false);
     StopBtn->setEnabled(true);
-    try {
-        HaengeAn(QString());
-        HaengeAn(QString());
-    } catch (const SpeicherErschoepft&) {
+    // Without chosen columns "Weiter" only repeats the warning; the text stays as it is.
+    if (!Spalten().empty()) {
+        try {
+            HaengeAn(QString());
+            HaengeAn(QString());
+        } catch (const SpeicherErschoepft&) {
+        }
     }
     Arbeite();
 }
