@@ -1,7 +1,11 @@
-// The model files: Windows-1252 text, line ends, companion file names, the settings file.
+// The model files: Windows-1252 text, line ends, companion file names, the settings file,
+// replacing a file whole.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -155,6 +159,116 @@ TEST(Profildatei, Ganzzahlen) {
                              "2147483648", "-2147483649", "99999999999999999999", "0x100000000"})
         EXPECT_EQ(zahl(text), 99) << '"' << text << '"';
     EXPECT_EQ(Profildatei::AusText("").LiesZahl("Koordinatensystem", "horizontal", 0), 0);
+}
+
+// Writing a text file: Windows-1252 when it holds every character, else the mark and UTF-8;
+// whatever is written reads back as the same text.
+TEST(Dateitext, Schreiben) {
+    const std::string marke = "\xEF\xBB\xBF";
+    const struct {
+        std::string text, bytes;
+    } faelle[] = {
+        {"", ""},
+        {"ä", "\xE4"},
+        {"X:=X+1\r\n€ Ÿ", "X:=X+1\r\n\x80 \x9F"},
+        {"\xC2\x81", "\x81"},  // a control character of 0x80..0x9F keeps its byte
+        {"Ω", marke + "\xCE\xA9"},
+        {"ä Ω", marke + "\xC3\xA4 \xCE\xA9"},  // all of the file in UTF-8, not just the Ω
+        {"A😀", marke + "A\xF0\x9F\x98\x80"},
+        {"\xEF\xBB\xBF", marke + marke},  // a text starting with U+FEFF
+        {"ï»¿X", marke + "ï»¿X"},  // in Windows-1252 these bytes would pass for the mark
+        {"ï»", "\xEF\xBB"},
+        {"A\xC3", marke + "A\xC3"},  // malformed UTF-8: kept byte for byte
+        {"\xC0\x80\xFF", marke + "\xC0\x80\xFF"},
+    };
+    for (const auto& f : faelle) {
+        const std::string bytes = Utf8ZuDateitext(f.text);
+        EXPECT_EQ(bytes, f.bytes) << ::testing::PrintToString(f.text);
+        EXPECT_EQ(DateitextZuUtf8(bytes), f.text) << ::testing::PrintToString(f.text);
+    }
+    EXPECT_EQ(Utf8ZuDateitext("ä", Dateikodierung::Utf8MitMarke), marke + "\xC3\xA4");
+    EXPECT_EQ(Utf8ZuDateitext("", Dateikodierung::Utf8MitMarke), marke);
+    EXPECT_EQ(KodierungVon(marke + "x"), Dateikodierung::Utf8MitMarke);
+    EXPECT_EQ(KodierungVon("\xEF\xBB"), Dateikodierung::Win1252);
+}
+
+TEST(Textdatei, ZeilenMitCrLf) {
+    using Z = std::vector<std::string>;
+    const struct {
+        Z zeilen;
+        std::string text;
+    } faelle[] = {{{}, ""},
+                  {{""}, ""},
+                  {{"", ""}, "\r\n"},
+                  {{"A", "B"}, "A\r\nB"},
+                  {{"A", ""}, "A\r\n"},  // a last empty line is the break after the text
+                  {{"A\nB", "C\rD\r\nE"}, "A\r\nB\r\nC\r\nD\r\nE"},
+                  {{"A\n\r"}, "A\r\n\r\n"}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(ZeilenMitCrLf(f.zeilen), f.text) << ::testing::PrintToString(f.zeilen);
+    EXPECT_EQ(DateitextZuZeilen("A\rB\n\xE4\r\n"), (Z{"A", "B", "ä", ""}));
+    EXPECT_EQ(ZeilenZuDateitext({"A", "ä"}), "A\r\n\xE4");
+    EXPECT_EQ(ZeilenZuDateitext({"Ω"}), "\xEF\xBB\xBFΩ");
+    // Any break is read as one, and written as CR LF.
+    EXPECT_EQ(ZeilenZuDateitext(DateitextZuZeilen("A\nB\rC\r\n")), "A\r\nB\r\nC\r\n");
+}
+
+// Every example model and comment, read into lines and written again, keeps its bytes, also
+// with a break after the last line.
+TEST(Textdatei, BeispieleZeilenweiseUnveraendert) {
+    int anzahl = 0;
+    for (const auto& d : std::filesystem::directory_iterator(QUINTOR_BEISPIELE)) {
+        if (d.path().extension() != ".sim" && d.path().extension() != ".doc") continue;
+        ++anzahl;
+        const std::string bytes = LeseDatei(d.path().string()).value();
+        for (const std::string& b : {bytes, bytes + "\r\n", "\xEF\xBB\xBF" + bytes + "Ω"})
+            EXPECT_EQ(ZeilenZuDateitext(DateitextZuZeilen(b)), b) << d.path();
+    }
+    EXPECT_GE(anzahl, 6);
+}
+
+class Ersetzen : public ::testing::Test {
+  protected:
+    std::filesystem::path ordner;
+    void SetUp() override {
+        std::string muster =
+            (std::filesystem::temp_directory_path() / "quintor-dateien-XXXXXX").string();
+        ASSERT_NE(mkdtemp(muster.data()), nullptr);
+        ordner = muster;
+    }
+    void TearDown() override { std::filesystem::remove_all(ordner); }
+    std::size_t Dateizahl() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(ordner),
+                                                      std::filesystem::directory_iterator()));
+    }
+};
+
+TEST_F(Ersetzen, NeuUndErsetztMitRechten) {
+    const std::string pfad = (ordner / "Pendel.sim").string();
+    ASSERT_TRUE(ErsetzeDatei(pfad, std::string("X:=1\r\n\0\xE4", 8)));
+    EXPECT_EQ(LeseDatei(pfad), std::string("X:=1\r\n\0\xE4", 8));
+    std::filesystem::permissions(pfad, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    ASSERT_TRUE(ErsetzeDatei(pfad, ""));
+    EXPECT_EQ(LeseDatei(pfad), "");
+    EXPECT_EQ(std::filesystem::status(pfad).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(Dateizahl(), 1u) << "no file left behind";
+}
+
+TEST_F(Ersetzen, FehlerLaesstAlteDatei) {
+    std::string grund;
+    EXPECT_FALSE(ErsetzeDatei((ordner / "fehlt" / "a.sim").string(), "x", &grund));
+    EXPECT_EQ(grund, "Die Datei oder der Ordner existiert nicht.");
+    // A folder in the way: the rename fails, the folder stays and no new file is left.
+    std::filesystem::create_directory(ordner / "a.ini");
+    grund.clear();
+    EXPECT_FALSE(ErsetzeDatei((ordner / "a.ini").string(), "x", &grund));
+    EXPECT_FALSE(grund.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(ordner / "a.ini"));
+    EXPECT_EQ(Dateizahl(), 1u);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "anwendung.h"
 
 #include "graphform.h"
-#include "ks.h"
 #include "grenzenform.h"
 #include "infoform.h"
 #include "kommentarform.h"
 #include "konstform.h"
+#include "ks.h"
 #include "mainform.h"
 #include "tabellenform.h"
 #include "tabvarwahlform.h"
@@ -22,7 +22,7 @@ Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
     fenster.InfoForm = new TInfoForm(fenster.MainForm);
     fenster.Tabellenform = new TTabellenform(modell, dialoge, hilfe, fenster.MainForm);
     fenster.TabVarWahlForm = new TTabVarWahlForm(modell, fenster.MainForm);
-    fenster.KonstForm = new TKonstForm(fenster.MainForm);
+    fenster.KonstForm = new TKonstForm(hilfe, fenster.MainForm);
     fenster.KommentarForm = new TKommentarForm(fenster.MainForm);
     fenster.MainForm->SetzeFenster(fenster);
     fenster.GraphForm->SetzeFenster(fenster.MainForm, fenster.VarWahlForm, fenster.GrenzenForm);

@@ -11,6 +11,9 @@ class TDialogFenster : public QDialog {
 
   public:
     TDialogFenster(const char* titel, int breite, int hoehe, QWidget* parent = nullptr);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
 };
 
 }  // namespace quintor

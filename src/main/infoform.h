@@ -1,6 +1,12 @@
+// The about box: program icon, product name and version.
 #pragma once
 
 #include "dialogfenster.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QShowEvent;
 
 namespace quintor {
 
@@ -9,6 +15,13 @@ class TInfoForm : public TDialogFenster {
 
   public:
     explicit TInfoForm(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QLabel *ProgramIcon = nullptr, *ProductName = nullptr, *Version = nullptr;
+    QPushButton* OKButton = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
 };
 
 }  // namespace quintor

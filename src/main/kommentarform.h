@@ -1,3 +1,5 @@
+// The free comment on the model. Its text lives only in Memo1, across showings; the model
+// files load, empty and save it there.
 #pragma once
 
 #include "dialogfenster.h"

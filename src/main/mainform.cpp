@@ -4,9 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -15,11 +17,11 @@
 
 #include "anwendung_einrichten.h"
 #include "dialoge.h"
-#include "schrift.h"
 #include "hilfe.h"
 #include "intedit.h"
 #include "memotext.h"
 #include "rotaryswitch.h"
+#include "schrift.h"
 #include "stringgrid.h"
 #include "symbole.h"
 #include "zahltext.h"
@@ -27,7 +29,6 @@
 namespace quintor {
 
 namespace {
-
 
 // Panels docked to the edges like the original layout: top, bottom, left, and the rest.
 class Andockflaeche : public QWidget {
@@ -96,6 +97,21 @@ TMainForm::TMainForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QStringList
         move(s->availableGeometry().center() - QPoint(638 / 2, 491 / 2));
 
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::FokusWechsel);
+
+    const QString filter = QStringLiteral("Simulation (*.sim)");
+    OeffnenDialog = [this, filter] {
+        QFileDialog d(this, QStringLiteral("Öffnen"), QString(), filter);
+        d.setFileMode(QFileDialog::ExistingFile);
+        d.setDefaultSuffix(QStringLiteral("sim"));
+        return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+    };
+    SpeichernDialog = [this, filter] {
+        // Asks before overwriting; the folder must exist; no default extension.
+        QFileDialog d(this, QStringLiteral("Speichern unter"), QString(), filter);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+    };
 }
 
 TMainForm::~TMainForm() {

@@ -6,10 +6,13 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 #include "fensterliste.h"
 #include "modell.h"
 #include "schritt.h"
+#include "win1252.h"
 
 class QAction;
 class QEventLoop;
@@ -17,6 +20,7 @@ class QLabel;
 class QFrame;
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -156,7 +160,26 @@ class TMainForm : public QMainWindow {
     // Graph1Click and Tabelle1Click differ only in the window shown.
     void OeffneAnsicht(QWidget* fenster);
     void FokusWechsel(QWidget* alt, QWidget* neu);
+
+  public:
+    // The model's companion files, and the question before a command replaces the model.
     void HoleStartwerte();
+    void HoleKommentar();
+    void SpeichereKommentar();
+    void Sicherungsfrage();
+
+    // The file choices; tests replace them. An empty path means cancelled.
+    std::function<QString()> OeffnenDialog;
+    std::function<QString()> SpeichernDialog;
+    // The printer and its settings, kept between printouts; tests replace the print dialog.
+    QPrinter& Drucker();
+    std::function<bool(QPrinter&)> DruckDialog;
+
+  private:
+    // Writes a file whole or not at all; false with the system's reason.
+    static bool SchreibeDatei(const QString& pfad, const std::string& inhalt, QString* grund);
+    std::unique_ptr<QPrinter> drucker_;
+    Dateikodierung kodierung_ = Dateikodierung::Win1252;  // of the model file as it was read
 
     Modell& modell_;
     Dialoge& dialoge_;

@@ -134,23 +134,6 @@ void TMainForm::Kommentar1Click() {
     fenster_.KommentarForm->exec();
 }
 
-// ---- Start values ----
-
-void TMainForm::HoleStartwerte() {
-    // The settings file of the model: read once models are saved with one.
-}
-
-void TMainForm::StartWerteKnopfClick() {
-    HoleStartwerte();
-    StartwerteInit();
-    ZaehlerEdit->setNumber(0);
-}
-
-void TMainForm::Startwerte1Click() {
-    SCANNEN();
-    StringGrid1->setFocus();
-}
-
 // ---- Views ----
 
 void TMainForm::OeffneAnsicht(QWidget* fenster) {
@@ -211,14 +194,7 @@ void TMainForm::HelpAbout() {
     fenster_.InfoForm->exec();
 }
 
-// ---- Files (the model files come with their own commands) ----
-
-void TMainForm::FileNew() {}
-void TMainForm::FileOpen() {}
-void TMainForm::FileSave() {}
-void TMainForm::FileSaveAs() {}
-void TMainForm::FilePrint() {}
-void TMainForm::FilePrintSetup() {}
+// ---- Leaving ----
 
 void TMainForm::FileExit() {
     close();

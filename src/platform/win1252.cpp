@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace quintor {
 
 namespace {
+
+constexpr std::string_view kMarke = "\xEF\xBB\xBF";
 
 // 0x80..0x9F; the undefined ones keep their own number.
 constexpr std::array<char32_t, 32> kObereSteuerzeichen = {
@@ -93,9 +96,24 @@ std::optional<std::string> Utf8ZuWin1252(std::string_view text) {
     return aus;
 }
 
+Dateikodierung KodierungVon(std::string_view bytes) {
+    return bytes.substr(0, 3) == kMarke ? Dateikodierung::Utf8MitMarke : Dateikodierung::Win1252;
+}
+
 std::string DateitextZuUtf8(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
+    if (KodierungVon(bytes) == Dateikodierung::Utf8MitMarke) return std::string(bytes.substr(3));
     return Win1252ZuUtf8(bytes);
+}
+
+std::string Utf8ZuDateitext(std::string_view utf8, Dateikodierung vorzug) {
+    if (vorzug == Dateikodierung::Win1252) {
+        // A text starting with "ï»¿" would read back as a marked UTF-8 file.
+        std::optional<std::string> bytes = Utf8ZuWin1252(utf8);
+        if (bytes && KodierungVon(*bytes) == Dateikodierung::Win1252) return std::move(*bytes);
+    }
+    std::string aus(kMarke);
+    aus += utf8;
+    return aus;
 }
 
 }  // namespace quintor

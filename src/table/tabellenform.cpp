@@ -13,8 +13,8 @@
 #include "dialoge.h"
 #include "hilfe.h"
 #include "mainform.h"
-#include "memotext.h"
 #include "meldungen.h"
+#include "memotext.h"
 #include "schrift.h"
 #include "schritt.h"
 #include "symbole.h"
@@ -87,7 +87,9 @@ QString TTabellenform::Auffuellen(const QString& name) {
     return QString::fromStdString(quintor::Auffuellen(name.toStdString()));
 }
 
-QString TTabellenform::TabZahlText(float x) { return QString::fromStdString(quintor::TabZahlText(x)); }
+QString TTabellenform::TabZahlText(float x) {
+    return QString::fromStdString(quintor::TabZahlText(x));
+}
 
 std::vector<std::int32_t> TTabellenform::Spalten() const {
     std::vector<std::int32_t> spalten;
@@ -226,7 +228,8 @@ void TTabellenform::CopyBtnClick() {
     if (Memo1->textCursor().hasSelection())
         Memo1->copy();
     else
-        dialoge_.Melde(Meldungsart::Warnung, "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
 }
 
 // ---- Window events ----

@@ -109,7 +109,8 @@ void TTabVarWahlForm::FormActivate() {
     SrcList->clear();
     DstList->clear();
     for (int i = 1; i <= modell_.Variablenzahl; ++i)
-        SrcList->addItem(QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name));
+        SrcList->addItem(
+            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name));
     SetButtons();
     OKBtn->setFocus();
 }
