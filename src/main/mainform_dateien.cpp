@@ -163,8 +163,8 @@ void TMainForm::HoleStartwerte() {
     graph->horizontal = profil.LiesZahl("Koordinatensystem", "horizontal", 0);
     graph->vertikal = profil.LiesZahl("Koordinatensystem", "vertikal", 0);
     // Indices that name no variable of this model count as not chosen.
-    graph->AchsenGewaehlt =
-        graph->horizontal != 0 && graph->vertikal != 0 && graph->AchsenGueltig();
+    const auto imModell = [this](std::int32_t i) { return i >= 1 && i <= modell_.Variablenzahl; };
+    graph->AchsenGewaehlt = imModell(graph->horizontal) && imModell(graph->vertikal);
     try {
         auto grenze = [&](const char* schluessel, const char* vorgabe) {
             return TextZuZahl(profil.LiesText("Koordinatensystem", schluessel, vorgabe), dialoge_);

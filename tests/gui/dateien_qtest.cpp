@@ -1,0 +1,277 @@
+// The model files through the main window: Open, Save, Save As with the settings and comment
+// files, the save questions, the title, the extension rule, failures, and the examples kept byte
+// for byte.
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "anwendung.h"
+#include "graphform.h"
+#include "intedit.h"
+#include "kommentarform.h"
+#include "ks.h"
+#include "mainform.h"
+#include "stringgrid.h"
+#include "testdialoge.h"
+
+using namespace quintor;
+
+namespace {
+
+QByteArray Bytes(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(fehlt)");
+}
+
+void Schreibe(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+}  // namespace
+
+class DateienTest : public QObject {
+    Q_OBJECT
+
+    test::TestDialoge d;
+    test::TestHilfe hilfe;
+    std::unique_ptr<Anwendung> a;
+    std::unique_ptr<test::ModalWaechter> waechter;
+    std::unique_ptr<QTemporaryDir> ordner;
+    TMainForm* f = nullptr;
+    TGraphForm* g = nullptr;
+
+    QString Pfad(const QString& name) { return ordner->filePath(name); }
+    // Opens a file; the comment window that a .doc brings is closed again.
+    void Oeffne(const QString& pfad, QStringList* fenster = nullptr) {
+        f->OeffnenDialog = [pfad] { return pfad; };
+        QStringList titel;
+        if (QFile::exists(QFileInfo(pfad).path() + "/" + QFileInfo(pfad).completeBaseName() +
+                          ".doc"))
+            test::SchliesseDialoge(&titel, 1);
+        f->FileOpen();
+        if (fenster) *fenster = titel;
+    }
+    void SpeichereUnter(const QString& pfad) {
+        f->SpeichernDialog = [pfad] { return pfad; };
+        f->FileSaveAs();
+    }
+    void Modell(const QString& text) {
+        f->Memo1->setPlainText(text);
+        f->SCANNEN();
+    }
+
+  private slots:
+    void init() {
+        waechter = std::make_unique<test::ModalWaechter>();
+        ordner = std::make_unique<QTemporaryDir>();
+        d.Leeren();
+        a = std::make_unique<Anwendung>(d, hilfe, QStringList{});
+        f = a->fenster.MainForm;
+        g = a->fenster.GraphForm;
+    }
+    void cleanup() {
+        a.reset();
+        QVERIFY2(waechter->ausgeloest.isEmpty(),
+                 qPrintable("offen geblieben: " + waechter->ausgeloest));
+    }
+
+    // The examples are opened, run and saved by the program without a byte changed.
+    void BeispieleBleibenByteGleich() {
+        for (const char* name : {"oszillator", "fall", "wachstum"}) {
+            for (const char* endung : {".sim", ".ini", ".doc"})
+                QVERIFY(QFile::copy(QStringLiteral(QUINTOR_BEISPIELE "/") + name + endung,
+                                    Pfad(name + QString(endung))));
+            QStringList fenster;
+            Oeffne(Pfad(name + QString(".sim")), &fenster);
+            QCOMPARE(fenster, QStringList{"Kommentar"});  // the comment comes up on opening
+            QVERIFY(d.meldungen.empty());
+            QVERIFY(f->Gesichert);
+            QCOMPARE(f->windowTitle(), "Quintor [" + Pfad(name + QString(".sim")) + "]");
+            QVERIFY(g->AchsenGewaehlt);
+            f->Verzoegerung = 0;
+            f->BerechneKnopfClick();
+            QCOMPARE(f->ZaehlerEdit->text(), QString("20"));
+            f->FileSave();
+            for (const char* endung : {".sim", ".ini", ".doc"})
+                QCOMPARE(Bytes(Pfad(name + QString(endung))),
+                         Bytes(QStringLiteral(QUINTOR_BEISPIELE "/") + name + endung));
+        }
+    }
+
+    void NeuesModellSpeichernUndWiederOeffnen() {
+        Modell("X:=X+V*DT\nV:=V-X*DT");
+        f->StringGrid1->SetzeZelle(1, 1, "1,5");
+        f->StringGrid1->SetzeZelle(1, 3, "0,1");
+        a->fenster.KommentarForm->Memo1->setPlainText("Schwingung\nmit Ω-Zeichen");
+        g->horizontal = 1;
+        g->vertikal = 2;
+        g->AchsenGewaehlt = true;
+        g->SetzeGrenzen(-2, 2, -1234, 5);
+        g->Streckenzug = false;
+        g->Punktmodul = 3;
+        SpeichereUnter(Pfad("Modell"));  // no extension: .SIM is added
+        QCOMPARE(f->Dateiname, Pfad("Modell.SIM"));
+        QCOMPARE(Bytes(Pfad("Modell.SIM")), QByteArray("X:=X+V*DT\r\nV:=V-X*DT"));
+        QCOMPARE(
+            Bytes(Pfad("Modell.ini")),
+            QByteArray("[Startwerte]\r\nX=1,5\r\nV=0\r\nDT=0,1\r\n[Koordinatensystem]\r\n"
+                       "horizontal=1\r\nvertikal=2\r\nx1=  -2.000\r\nx2=   2.000\r\n"
+                       "y1=-1.2E+0003\r\ny2=   5.000\r\nStreckenzug=false\r\nPunktmodul=3\r\n"));
+        // "Ω" does not fit Windows-1252: the comment is kept whole as UTF-8 with its mark.
+        QCOMPARE(Bytes(Pfad("Modell.doc")), QByteArray("\xEF\xBB\xBFSchwingung\r\nmit Ω-Zeichen"));
+
+        f->FileNew();
+        QCOMPARE(f->windowTitle(), QString("Quintor"));
+        QVERIFY(a->fenster.KommentarForm->Memo1->toPlainText().isEmpty());
+        QCOMPARE(g->Koordinatensystem1->x1(), -10.0f);
+        Oeffne(Pfad("Modell.SIM"));
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("1,5"));
+        QCOMPARE(f->Daten().StartwertListe[1], 1.5f);
+        QCOMPARE(a->fenster.KommentarForm->Memo1->toPlainText(),
+                 QString("Schwingung\nmit Ω-Zeichen"));
+        QCOMPARE(g->Koordinatensystem1->y1(), -1200.0f);  // two significant digits in the file
+        QVERIFY(!g->Streckenzug);
+        QCOMPARE(g->Punktmodul, 3);
+    }
+
+    void AlteEinstellungsdateiMitEigenheiten() {
+        Schreibe(Pfad("alt.sim"), "x:=x+v\r\n\r\nv:=1");
+        Schreibe(Pfad("alt.ini"),
+                 "[STARTWERTE]\r\n  x = 2,5 \r\nV=\xe4\r\nALT=7\r\n\r\n"
+                 "[koordinatensystem]\r\nHorizontal=2\r\nVERTIKAL=1\r\nx1=-5\r\n"
+                 "x2=5\r\ny1=3\r\ny2=3\r\nStreckenzug=True\r\nPunktModul=$10\r\n");
+        Oeffne(Pfad("alt.sim"));
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("2,5"));
+        QCOMPARE(f->StringGrid1->Text(1, 2), QString("ä"));  // no number: reported, 0
+        QCOMPARE(d.Texte(), QStringList{"Fehler bei Zahleingabe"});
+        QVERIFY(!f->Gesichert);  // the scan removed the empty line: an edit
+        QVERIFY(g->AchsenGewaehlt);
+        QCOMPARE(g->horizontal, 2);
+        QCOMPARE(g->Koordinatensystem1->x1(), -5.0f);
+        QCOMPARE(g->Koordinatensystem1->y1(), -10.0f);  // equal y limits: not applied
+        QVERIFY(!g->Streckenzug);                       // only "true" counts
+        QCOMPARE(g->Punktmodul, 16);
+        // Saving keeps the keys it does not write and the file's own spelling.
+        d.Leeren();
+        g->AchsenGewaehlt = false;
+        f->FileSave();
+        const QByteArray ini = Bytes(Pfad("alt.ini"));
+        // Unchanged values leave their lines alone, blanks and all.
+        QVERIFY2(ini.startsWith("[STARTWERTE]\r\n  x = 2,5 \r\nV=\xe4\r\nALT=7\r\n"),
+                 ini.constData());
+        QVERIFY(ini.contains("Streckenzug=True\r\nPunktModul=$10\r\n"));  // section kept as it was
+    }
+
+    void AchsenAusserhalbDesModellsGeltenAlsNichtGewaehlt() {
+        Schreibe(Pfad("a.sim"), "X:=1\r\nY:=2");
+        Schreibe(Pfad("a.ini"), "[Koordinatensystem]\r\nhorizontal=1\r\nvertikal=9\r\n");
+        Oeffne(Pfad("a.sim"));
+        QVERIFY(!g->AchsenGewaehlt);
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("0"));
+    }
+
+    void Dateiendungen() {
+        Modell("X:=1");
+        SpeichereUnter(Pfad("falsch.txt"));
+        QCOMPARE(d.Texte(), QStringList{"Hier darf nur die Extension \".sim\" benutzt werden.\n"
+                                        "Die Datei wurde nicht gesichert!"});
+        QVERIFY(f->Dateiname.isEmpty());
+        QVERIFY(!QFile::exists(Pfad("falsch.txt")));
+        SpeichereUnter(Pfad("Klein.sim"));
+        QCOMPARE(f->Dateiname, Pfad("Klein.sim"));
+        QVERIFY(QFile::exists(Pfad("Klein.sim")));
+        // Cancelled: nothing changes.
+        f->SpeichernDialog = [] { return QString(); };
+        f->FileSaveAs();
+        QCOMPARE(f->Dateiname, Pfad("Klein.sim"));
+    }
+
+    void LeererKommentarLaesstDieAlteDatei() {
+        Modell("X:=1");
+        a->fenster.KommentarForm->Memo1->setPlainText("alt");
+        SpeichereUnter(Pfad("k.sim"));
+        a->fenster.KommentarForm->Memo1->clear();
+        f->FileSave();
+        QCOMPARE(Bytes(Pfad("k.doc")), QByteArray("alt"));
+    }
+
+    void FragenVorDemErsetzen() {
+        Modell("X:=1");
+        QVERIFY(!f->Gesichert);
+        // Yes, then the save dialog cancelled: the command still goes on.
+        d.antworten = {true};
+        f->SpeichernDialog = [] { return QString(); };
+        f->FileNew();
+        QCOMPARE(d.fragen, QStringList{"Sollen die alten Daten gesichert werden?"});
+        QVERIFY(f->Memo1->toPlainText().isEmpty());
+        QVERIFY(f->Gesichert);
+        // Open asks as well; a missing file is refused.
+        Modell("Y:=1");
+        d.antworten = {false};
+        f->OeffnenDialog = [this] { return Pfad("fehlt.sim"); };
+        f->FileOpen();
+        QCOMPARE(d.Texte(), QStringList{"Die Datei existiert nicht!"});
+        QCOMPARE(f->Memo1->toPlainText(), QString("Y:=1"));
+    }
+
+    void KeineModelldateiUndSchreibfehler() {
+        Modell("X:=X+1");
+        QByteArray binaer(4000, '\0');
+        Schreibe(Pfad("bild.sim"), binaer);
+        Schreibe(Pfad("gross.sim"), QByteArray(3 << 20, 'A'));
+        for (const char* name : {"bild.sim", "gross.sim"}) {
+            d.Leeren();
+            d.antworten = {false};
+            Oeffne(Pfad(name));
+            QCOMPARE(d.meldungen.size(), std::size_t{1});
+            QVERIFY(d.meldungen[0].text.startsWith("Die Datei " + Pfad(name) +
+                                                   " ist keine Modelldatei"));
+            QCOMPARE(f->Memo1->toPlainText(), QString("X:=X+1"));  // nothing of the model lost
+            QVERIFY(f->Dateiname.isEmpty());
+        }
+        // A target the system refuses (a folder of that name): message, old state kept.
+        QVERIFY(QDir(ordner->path()).mkdir("ordner.sim"));
+        d.Leeren();
+        SpeichereUnter(Pfad("ordner.sim"));
+        QCOMPARE(d.meldungen.size(), std::size_t{1});
+        QVERIFY(d.meldungen[0].text.startsWith("Datei \"" + Pfad("ordner.sim") +
+                                               "\" kann nicht erstellt werden. "));
+        QVERIFY(!f->Gesichert);  // not saved, so closing still asks
+        // The settings file cannot be written; the model file is, and stays whole.
+        QVERIFY(QDir(ordner->path()).mkdir("m.ini"));
+        d.Leeren();
+        SpeichereUnter(Pfad("m.sim"));
+        QCOMPARE(d.Texte(), QStringList{"In " + Pfad("m.ini") + " kann nicht geschrieben werden"});
+        QCOMPARE(Bytes(Pfad("m.sim")), QByteArray("X:=X+1"));
+        QVERIFY(f->Gesichert);
+    }
+
+    void StartwerteLadenUndDrucken() {
+        Schreibe(Pfad("s.sim"), "X:=X+1");
+        Schreibe(Pfad("s.ini"), "[Startwerte]\r\nX=4\r\n");
+        Oeffne(Pfad("s.sim"));
+        f->StringGrid1->SetzeZelle(1, 1, "9");
+        f->StartWerteKnopfClick();  // the stored values replace the typed ones
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("4"));
+        QCOMPARE(f->Daten().StartwertListe[1], 4.0f);
+        QCOMPARE(f->ZaehlerEdit->text(), QString("0"));
+        // The print command writes the listing to the chosen printer (a PDF file here).
+        f->DruckDialog = [this](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(Pfad("liste.pdf"));
+            return true;
+        };
+        f->FilePrint();
+        QVERIFY(d.meldungen.empty());
+        QVERIFY(Bytes(Pfad("liste.pdf")).startsWith("%PDF"));
+    }
+};
+
+QTEST_MAIN(DateienTest)
+#include "dateien_qtest.moc"
