@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds Quintor and runs every test: the normal build, then the core again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Installs what it needs on Debian 12.
+# Builds Quintor and runs every test: the normal build, then everything again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target briefly over its
+# corpus, then builds and checks the Debian package.
+# Installs what it needs on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/pakete.sh
 # shellcheck disable=SC2086
-installiere_pakete $PAKETE_BAUEN $PAKETE_LAUFEN $PAKETE_TESTEN
+installiere_pakete $PAKETE_BAUEN $PAKETE_LAUFEN $PAKETE_TESTEN $PAKETE_FUZZ $PAKETE_PAKET
 
 # shellcheck disable=SC2046
 cmake -S . -B build $(cmake_optionen) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -18,5 +20,11 @@ cmake -S . -B build-asan $(cmake_optionen) -DCMAKE_BUILD_TYPE=Debug -DQUINTOR_SA
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+
+# Every reader of user input under the fuzzer, about 20 seconds each.
+fuzz/run.sh 20
+
+# The Debian package: built, listed and checked.
+scripts/paket_pruefen.sh build
 
 echo "Alle Tests bestanden."

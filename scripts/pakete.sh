@@ -4,6 +4,9 @@
 PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev"
 PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation"
 PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev"
+PAKETE_FUZZ="clang libclang-rt-14-dev"
+# Building and checking the Debian package (scripts/paket_pruefen.sh).
+PAKETE_PAKET="dpkg-dev file desktop-file-utils appstream"
 
 installiere_pakete() {
     if ! command -v dpkg-query >/dev/null 2>&1; then

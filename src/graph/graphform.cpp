@@ -5,19 +5,19 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QtEndian>
-#include <bit>
 #include <cerrno>
 
 #include "dialoge.h"
-#include "schrift.h"
 #include "grenzenform.h"
 #include "hilfe.h"
 #include "ks.h"
 #include "mainform.h"
 #include "meldungen.h"
+#include "messdatei.h"
+#include "schrift.h"
 #include "schritt.h"
 #include "singedit.h"
 #include "symbole.h"
@@ -28,7 +28,6 @@
 namespace quintor {
 
 namespace {
-
 
 constexpr int kKnopfleiste = 41;
 
@@ -66,6 +65,9 @@ TGraphForm::TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* 
     AbbruchKnopf =
         knopf(168, "Zeichnen abbrechen", Symbol::Abbruch, &TGraphForm::AbbruchKnopfClick);
     HilfeKnopf = knopf(208, "Hilfe", Symbol::Hilfeinhalt, &TGraphForm::HilfeKnopfClick);
+    // F1 only opens the topic; unlike the button it leaves a run going.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
 
     Label1 = new QLabel(KnopfPanel);
     Label1->setFont(Schrift("Times New Roman", 16, false));
@@ -209,19 +211,16 @@ void TGraphForm::Messdaten() {
         if (datei.error() != QFileDevice::NoError)
             problem = QStringLiteral("Datei %1 kann nicht gelesen werden. %2")
                           .arg(pfad, datei.errorString());
-        else if (inhalt.size() % 8 != 0)
-            problem = QStringLiteral(
-                          "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
-                          "8 Byte.\nDie vollständigen Messpunkte werden gezeichnet.")
-                          .arg(pfad);
     }
-    for (qsizetype i = 0; i + 8 <= inhalt.size(); i += 8) {
-        const auto wert = [&](qsizetype k) {
-            return std::bit_cast<float>(qFromLittleEndian<quint32>(inhalt.constData() + k));
-        };
-        const float mx = wert(i), my = wert(i + 4);
+    const quintor::Messdaten daten = LeseMessdaten(
+        std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
+    if (problem.isEmpty() && !daten.vollstaendig)
+        problem = QStringLiteral(
+                      "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
+                      "8 Byte.\nDie vollständigen Messpunkte werden gezeichnet.")
+                      .arg(pfad);
+    for (const auto& [mx, my] : daten.punkte)
         Sicher([&] { Koordinatensystem1->KaestchenZeichnen(mx, my); });
-    }
     // Once per opening of the window, and the run goes on.
     if (!problem.isEmpty() && !messfehlerGemeldet_) {
         messfehlerGemeldet_ = true;

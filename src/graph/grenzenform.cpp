@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSpinBox>
 
@@ -86,6 +87,8 @@ TGrenzenForm::TGrenzenForm(Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
     HelpBtn = new QPushButton(QStringLiteral("&Hilfe"), this);
     HelpBtn->setGeometry(212, 80, 93, 27);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { hilfe_.Kontext(1); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
 
     Darstellung = new QGroupBox(QStringLiteral("Darstellung des Graphens"), this);
     Darstellung->setGeometry(8, 136, 297, 41);

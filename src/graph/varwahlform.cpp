@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -87,6 +88,8 @@ TVarWahlForm::TVarWahlForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidg
     HelpBtn = new QPushButton(QStringLiteral("&Hilfe"), this);
     HelpBtn->setGeometry(164, 182, 65, 27);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { hilfe_.Kontext(1); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(232, 182, 65, 27);
     OKBtn->setDefault(true);

@@ -2,7 +2,7 @@
 
 #include "anwendung.h"
 #include "anwendung_einrichten.h"
-#include "hilfe.h"
+#include "hilfefenster.h"
 #include "mainform.h"
 #include "meldungsboxen.h"
 
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quintor::RichteAnwendungEin(app);
     quintor::Meldungsboxen dialoge;
-    quintor::KeineHilfe hilfe;
+    quintor::THilfeFenster hilfe;
     QStringList argumente = QApplication::arguments();
     argumente.removeFirst();
     quintor::Anwendung anwendung(dialoge, hilfe, argumente);

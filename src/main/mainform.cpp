@@ -298,6 +298,7 @@ void TMainForm::BaueMenue() {
     HelpMenu = leiste->addMenu(QStringLiteral("&Hilfe"));
     HelpContentsItem = eintrag(HelpMenu, "&Inhalt", "Inhaltsübersicht der Hilfe anzeigen",
                                &TMainForm::HelpContents);
+    HelpContentsItem->setShortcut(QKeySequence::HelpContents);
     HelpSearchItem =
         eintrag(HelpMenu, "&Suchen...", "Hilfe zu einem Thema suchen", &TMainForm::HelpSearch);
     HelpHowToUseItem = eintrag(HelpMenu, "&Hilfe benutzen", "Hilfe zur Benutzung des Hilfesystems",

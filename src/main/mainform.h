@@ -11,6 +11,7 @@
 
 #include "fensterliste.h"
 #include "modell.h"
+#include "rechner.h"
 #include "schritt.h"
 #include "win1252.h"
 
@@ -33,6 +34,7 @@ class TIntEdit;
 class TRotarySwitch;
 class TStringGrid;
 class MemoText;
+class TRechnerFenster;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -174,6 +176,8 @@ class TMainForm : public QMainWindow {
     // The printer and its settings, kept between printouts; tests replace the print dialog.
     QPrinter& Drucker();
     std::function<bool(QPrinter&)> DruckDialog;
+    // Starts a desktop calculator and returns the launcher code; tests replace it.
+    std::function<int()> Rechnerstart = [] { return StarteRechner(); };
 
   private:
     // Writes a file whole or not at all; false with the system's reason.
@@ -187,6 +191,7 @@ class TMainForm : public QMainWindow {
     QStringList argumente_;
     Fensterliste fenster_;
     MemoText* memoText_ = nullptr;
+    TRechnerFenster* rechner_ = nullptr;  // our own calculator, created on first need
 
     class Ergebnisspalte;
     Ergebnisanzeige* ergebnisse_ = nullptr;  // the grid's result column

@@ -21,6 +21,7 @@
 #include "mainform.h"
 #include "memotext.h"
 #include "rechner.h"
+#include "rechnerfenster.h"
 #include "rotaryswitch.h"
 #include "scan.h"
 #include "stringgrid.h"
@@ -163,22 +164,12 @@ void TMainForm::Tabelle1Click() {
 // ---- Calculator, help, about ----
 
 void TMainForm::TRKnopfClick() {
-    const int code = StarteRechner();
-    if (code > 32) return;
-    switch (code) {
-        case 0:
-            dialoge_.Melde(Meldungsart::Fehler, "Zuwenig Speicher oder Datei zerstört");
-            break;
-        case 3:
-            dialoge_.Melde(Meldungsart::Fehler, "Pfad nicht gefunden");
-            break;
-        case 8:
-            dialoge_.Melde(Meldungsart::Fehler, "Zu wenig Speicherplatz");
-            break;
-        default:
-            dialoge_.Melde(Meldungsart::Fehler, "Datei nicht gefunden");
-            break;
-    }
+    if (Rechnerstart() > 32) return;
+    // No desktop calculator: our own one, reused so that it keeps its history.
+    if (!rechner_) rechner_ = new TRechnerFenster(this);
+    rechner_->show();
+    rechner_->raise();
+    rechner_->activateWindow();
 }
 
 void TMainForm::HelpContents() {

@@ -27,6 +27,8 @@ void RichteAnwendungEin(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Quintor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quintor"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    // The desktop entry's name, so that the desktop shows the right icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.quintor.Quintor"));
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* uebersetzung = new QTranslator(&app);
