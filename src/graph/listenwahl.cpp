@@ -1,5 +1,7 @@
 #include "listenwahl.h"
 
+#include <QMouseEvent>
+
 #include <QItemSelectionModel>
 #include <QListWidget>
 
@@ -31,6 +33,17 @@ void SetItem(QListWidget* liste, int index) {
     // The keyboard goes on from the selected entry; the selection itself stays as it is.
     liste->selectionModel()->setCurrentIndex(liste->model()->index(index, 0),
                                              QItemSelectionModel::NoUpdate);
+}
+
+void VerschiebeAuswahl(QListWidget* von, QListWidget* nach) {
+    const int i = GetFirstSelection(von);
+    MoveSelected(von, nach);
+    SetItem(von, i);
+}
+
+bool IstDoppelklick(const QListWidget* liste, const QObject* objekt, const QEvent* e) {
+    return objekt == liste->viewport() && e->type() == QEvent::MouseButtonDblClick &&
+           static_cast<const QMouseEvent*>(e)->button() == Qt::LeftButton;
 }
 
 }  // namespace quintor

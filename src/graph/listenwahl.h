@@ -2,7 +2,9 @@
 // source list that keeps itself sorted and a destination list that keeps the order of arrival.
 #pragma once
 
+class QEvent;
 class QListWidget;
+class QObject;
 
 namespace quintor {
 
@@ -19,5 +21,13 @@ int GetFirstSelection(const QListWidget* liste);
 // -1 means the first entry, an index beyond the last means the last. An empty list gets no
 // selection.
 void SetItem(QListWidget* liste, int index);
+
+// A ">" or "<" press: the selection moves over, and the entry that now stands where the first
+// moved one stood is selected, so that repeated presses walk down the list.
+void VerschiebeAuswahl(QListWidget* von, QListWidget* nach);
+
+// True for a left double click anywhere on the list's viewport, the empty space below the
+// entries included.
+bool IstDoppelklick(const QListWidget* liste, const QObject* objekt, const QEvent* e);
 
 }  // namespace quintor

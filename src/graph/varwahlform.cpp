@@ -119,16 +119,12 @@ void TVarWahlForm::FormActivate() {
 }
 
 void TVarWahlForm::IncludeBtnClick() {
-    const int i = GetFirstSelection(SrcList);
-    MoveSelected(SrcList, DstList);
-    SetItem(SrcList, i);
+    VerschiebeAuswahl(SrcList, DstList);
     SetButtons();
 }
 
 void TVarWahlForm::ExcludeBtnClick() {
-    const int i = GetFirstSelection(DstList);
-    MoveSelected(DstList, SrcList);
-    SetItem(DstList, i);
+    VerschiebeAuswahl(DstList, SrcList);
     SetButtons();
 }
 
@@ -166,18 +162,13 @@ void TVarWahlForm::reject() {
 }
 
 bool TVarWahlForm::eventFilter(QObject* objekt, QEvent* e) {
-    // A double click anywhere in a list moves its selection, also on the empty space below the
-    // entries.
-    if (e->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        if (objekt == SrcList->viewport()) {
-            IncludeBtnClick();
-            return true;
-        }
-        if (objekt == DstList->viewport()) {
-            ExcludeBtnClick();
-            return true;
-        }
+    if (IstDoppelklick(SrcList, objekt, e)) {
+        IncludeBtnClick();
+        return true;
+    }
+    if (IstDoppelklick(DstList, objekt, e)) {
+        ExcludeBtnClick();
+        return true;
     }
     return TDialogFenster::eventFilter(objekt, e);
 }

@@ -123,16 +123,12 @@ void TTabVarWahlForm::SetButtons() {
 }
 
 void TTabVarWahlForm::IncludeBtnClick() {
-    const int i = GetFirstSelection(SrcList);
-    MoveSelected(SrcList, DstList);
-    SetItem(SrcList, i);
+    VerschiebeAuswahl(SrcList, DstList);
     SetButtons();
 }
 
 void TTabVarWahlForm::ExcludeBtnClick() {
-    const int i = GetFirstSelection(DstList);
-    MoveSelected(DstList, SrcList);
-    SetItem(DstList, i);
+    VerschiebeAuswahl(DstList, SrcList);
     SetButtons();
 }
 
@@ -162,16 +158,13 @@ void TTabVarWahlForm::OKBtnClick() {
 }
 
 bool TTabVarWahlForm::eventFilter(QObject* objekt, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        if (objekt == SrcList->viewport()) {
-            IncludeBtnClick();
-            return true;
-        }
-        if (objekt == DstList->viewport()) {
-            ExcludeBtnClick();
-            return true;
-        }
+    if (IstDoppelklick(SrcList, objekt, e)) {
+        IncludeBtnClick();
+        return true;
+    }
+    if (IstDoppelklick(DstList, objekt, e)) {
+        ExcludeBtnClick();
+        return true;
     }
     return TDialogFenster::eventFilter(objekt, e);
 }
