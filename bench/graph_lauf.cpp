@@ -13,22 +13,10 @@
 #include "mainform.h"
 #include "stringgrid.h"
 
-namespace {
-
-class Stumm : public quintor::Dialoge {
-  public:
-    void Melde(quintor::Meldungsart, const std::string& text) override {
-        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
-    }
-    bool Frage(const std::string&) override { return false; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const long long schritte = argc > 1 ? std::atoll(argv[1]) : 200000;
-    Stumm dialoge;
+    quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
     quintor::TMainForm* f = a.fenster.MainForm;

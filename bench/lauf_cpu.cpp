@@ -16,14 +16,6 @@
 
 namespace {
 
-class Stumm : public quintor::Dialoge {
-  public:
-    void Melde(quintor::Meldungsart, const std::string& text) override {
-        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
-    }
-    bool Frage(const std::string&) override { return false; }
-};
-
 double CpuSekunden() {
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
@@ -35,7 +27,7 @@ double CpuSekunden() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Stumm dialoge;
+    quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
     quintor::TMainForm* f = a.fenster.MainForm;

@@ -15,22 +15,10 @@
 #include "tabellenform.h"
 #include "tabvarwahlform.h"
 
-namespace {
-
-class Stumm : public quintor::Dialoge {
-public:
-    void Melde(quintor::Meldungsart, const std::string& text) override {
-        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
-    }
-    bool Frage(const std::string&) override { return false; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int schritte = argc > 1 ? std::atoi(argv[1]) : 100000;
-    Stumm dialoge;
+    quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
     quintor::TMainForm* f = a.fenster.MainForm;

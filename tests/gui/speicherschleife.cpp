@@ -11,22 +11,10 @@
 #include "mainform.h"
 #include "stringgrid.h"
 
-namespace {
-
-class Laut : public quintor::Dialoge {
-  public:
-    void Melde(quintor::Meldungsart, const std::string& text) override {
-        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
-    }
-    bool Frage(const std::string&) override { return false; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) return 2;
-    Laut dialoge;
+    quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
     quintor::TMainForm* f = a.fenster.MainForm;

@@ -2,6 +2,7 @@
 // this interface, so that tests can answer them.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "meldungen.h"
@@ -12,6 +13,16 @@ class Dialoge : public Meldungen {
   public:
     // A confirmation with "&Ja" and "&Nein" (never a cancel button); true for "Ja".
     virtual bool Frage(const std::string& text) = 0;
+};
+
+// For runs nobody watches (benchmarks, test helpers): messages go to stderr, every question is
+// answered "Nein".
+class StderrDialoge : public Dialoge {
+  public:
+    void Melde(Meldungsart, const std::string& text) override {
+        std::fprintf(stderr, "Meldung: %s\n", text.c_str());
+    }
+    bool Frage(const std::string&) override { return false; }
 };
 
 }  // namespace quintor
