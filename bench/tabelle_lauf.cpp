@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     takt.start();
     t->exec();
     std::printf("Tabelle: %lld Zeilen in %.3f s = %.0f Zeilen/s (%s)\n", zeilen, sekunden,
-                static_cast<double>(zeilen) / sekunden, qPrintable(QGuiApplication::platformName()));
+                static_cast<double>(zeilen) / sekunden,
+                qPrintable(QGuiApplication::platformName()));
     return 0;
 }
