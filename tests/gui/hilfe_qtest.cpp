@@ -29,6 +29,7 @@ namespace {
 struct Seite {
     QSet<QString> anker;  // as the viewer's scrollToAnchor finds them
     QStringList links, bilder;
+    QColor titelfarbe;  // of the first heading; comes from the shared style sheet
 };
 
 Seite Lies(const QTextDocument* doc) {
@@ -41,6 +42,8 @@ Seite Lies(const QTextDocument* doc) {
         if (f.isImageFormat()) s.bilder << f.toImageFormat().name();
     };
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() == 1 && !s.titelfarbe.isValid() && b.begin() != b.end())
+            s.titelfarbe = b.begin().fragment().charFormat().foreground().color();
         merke(b.charFormat());
         for (auto it = b.begin(); !it.atEnd(); ++it) merke(it.fragment().charFormat());
     }
@@ -150,6 +153,7 @@ class HilfeTest : public QObject {
             h->Zeige(name);
             QVERIFY2(!h->Seitentitel().isEmpty(), qPrintable(name + " ohne <title>"));
             seiten[name] = Lies(h->Browser->document());
+            QCOMPARE(seiten[name].titelfarbe, QColor("#1f4e79"));
         }
         QVERIFY(seiten.contains("inhalt.html") && seiten.contains("hilfe_benutzen.html"));
         for (auto [name, seite] : seiten.asKeyValueRange()) {
