@@ -165,8 +165,14 @@ TEST(Auswertung, ZufallReihenfolgeDerZiehungen) {
         {"(-2)^RANDOM(1)", 1, [](auto&) { return Fehlerwert; }},
         {"RANDOM(1)/0", 0, [](auto&) { return -Fehlerwert; }},
         {"SQRT(-1)+RANDOM(1)", 0, [](auto&) { return Fehlerwert; }},
-        {"RANDOM(SQRT(-1))", 0, [](auto&) { return Fehlerwert; }},
-        {"RANDOM(1)+SQRT(-1)", 1, [](auto&) { return Fehlerwert; }}};
+        {"RANDOM(1)+SQRT(-1)", 1, [](auto&) { return Fehlerwert; }},
+        // A RANDOM node already entered still draws when its argument fails; what comes after
+        // the failure is skipped.
+        {"RANDOM(SQRT(-1))", 1, [](auto&) { return Fehlerwert; }},
+        {"RANDOM(RANDOM(1)-LN(-1))", 2, [](auto&) { return Fehlerwert; }},
+        {"RANDOM(LN(-1))+RANDOM(1)", 1, [](auto&) { return Fehlerwert; }},
+        {"TAN(RANDOM(LN(-1)))", 1, [](auto&) { return Fehlerwert; }},
+        {"2^RANDOM(1E308*10)", 1, [](auto&) { return Fehlerwert; }}};
     const std::uint32_t saat = 20240613u;
     for (const ZFall& f : faelle) {
         Ausdruck a(f.rechts);

@@ -78,10 +78,14 @@ class Baumauswertung {
 
     double Funktion(const TKnoten& k) {
         const double x = Wert(k.Rechts.get());
+        // This node was entered before its argument failed: it still draws its number, so
+        // that the later draws of the run keep their places in the sequence.
+        if (k.Funktion == TFunktion::RANDOM) {
+            const double r = Zufall(modell_.Zufallszustand, x);
+            return gueltig ? r : 0.0;
+        }
         if (!gueltig) return 0.0;
         switch (k.Funktion) {
-            case TFunktion::RANDOM:
-                return Zufall(modell_.Zufallszustand, x);
             case TFunktion::TAN: {
                 const double x2 = Wert(k.Rechts.get());
                 if (!gueltig) return 0.0;
