@@ -33,7 +33,8 @@ std::vector<std::string> Zeilen(const std::string& text) {
 }
 
 std::string Lies(const fs::path& p) {
-    return LeseDatei(p.string()).value_or("<fehlt>");
+    const Gelesen g = LeseDatei(p.string(), SIZE_MAX);
+    return g ? g.bytes : "<fehlt>";
 }
 
 class Batch : public ::testing::Test {
@@ -221,7 +222,8 @@ TEST_F(Batch, ModellFehler) {
     for (int i = 0; i < 101; ++i) vieleGleichungen += "X:=X+1\r\n";
     // The first pass reports lines 2..100 before line 101 ends it.
     std::string doppelt;
-    for (int i = 2; i <= 100; ++i) doppelt += "Warnung: Die Variable X taucht auf der linken Seite doppelt auf.\n";
+    for (int i = 2; i <= 100; ++i)
+        doppelt += "Warnung: Die Variable X taucht auf der linken Seite doppelt auf.\n";
     for (int i = 1; i <= 101; ++i) vieleVariable += "V" + std::to_string(i) + ":=0\r\n";
     const struct {
         std::string modell, meldung;
@@ -267,35 +269,104 @@ TEST_F(Batch, AufrufFehler) {
 
 // Files that are not plain models: a plain model or a clear message, never a crash.
 TEST_F(Batch, SeltsameDateien) {
-    // NUL is a name character like any other that is not an operator.
-    Lauf l = Start({"-n", "1", Datei("nul.sim", std::string("A:=A+1\r\nB:=\0", 12))});
-    EXPECT_EQ(l.status, 0);
-    const std::string titel =
-        "  A           B         " + std::string("  \0", 3) + std::string(9, ' ');
-    EXPECT_EQ(l.aus, titel + "\n\n" + Spalte(0) + Spalte(0) + Spalte(0) + "\n");
-
+    // Not text, as Open sees it: a NUL, or a binary file.
     std::string binaer;
     for (std::uint32_t s = 1, i = 0; i < 4096; ++i)
         binaer.push_back(static_cast<char>((s = s * 1103515245u + 12345u) >> 24));
-    l = Start({Datei("bin.sim", binaer)});
-    EXPECT_EQ(l.status, 1);
-    EXPECT_EQ(l.aus, "");
-    EXPECT_NE(l.fehler.find("fehlt das :=."), std::string::npos);
+    for (const std::string& bytes : {std::string("A:=A+1\r\nB:=\0", 12), binaer}) {
+        const Lauf l = Start({Datei("bin.sim", bytes)});
+        EXPECT_EQ(l.status, 2);
+        EXPECT_EQ(l.aus, "");
+        EXPECT_EQ(l.fehler, "Fehler: Die Datei " + (ordner / "bin.sim").string() +
+                                " ist keine Modelldatei: Sie enthält keinen Text.\n");
+    }
 
-    // One 10 MB line: the compiler keeps its first 128 characters, so Q never becomes a name.
-    l = Start({"-n", "2", Datei("lang.sim", "T:=T+1" + std::string(10 << 20, ' ') + "+Q")});
+    // One line of nearly 1 MB: the compiler keeps its first 128 characters, so Q never becomes
+    // a name.
+    const std::size_t fast = kGroessteTextdatei - 16;
+    Lauf l = Start({"-n", "2", Datei("lang.sim", "T:=T+1" + std::string(fast, ' ') + "+Q")});
     EXPECT_EQ(l.aus, "  T         \n\n" + Spalte(0) + "\n" + Spalte(1) + "\n");
 
-    std::string leerzeilen(10 << 20, '\n');
+    std::string leerzeilen(fast / 2, '\n');
     l = Start({"-n", "2", Datei("leer.sim", leerzeilen + "T:=T+1" + leerzeilen)});
     EXPECT_EQ(l.aus, "  T         \n\n" + Spalte(0) + "\n" + Spalte(1) + "\n");
 
     std::string viele;
-    while (viele.size() < (10u << 20)) viele += "X:=X+1\r\n";
+    while (viele.size() < fast) viele += "X:=X+1\r\n";
     l = Start({Datei("viele.sim", viele)});
     EXPECT_EQ(l.status, 1);
     EXPECT_EQ(l.fehler.size(), 99 * 65 + 55u);
     EXPECT_EQ(l.fehler.substr(99 * 65), "Fehler: Zu viele Gleichungen! Die Maximalzahl ist 100.\n");
+}
+
+// Nothing is read blindly: the model and its settings file are checked by their size before
+// they are read, and a settings file the program cannot read is reported, not ignored.
+TEST_F(Batch, ZuGrosseUndFremdeDateien) {
+    const std::string gross = (ordner / "gross.sim").string();
+    std::ofstream(gross).close();
+    fs::resize_file(gross, std::uintmax_t{1} << 30);  // sparse: 1 GB, no disk used
+    const Lauf p = Programm("'" + gross + "'");       // the real program: no abort
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.fehler, "Fehler: Die Datei " + gross +
+                            " ist keine Modelldatei: Sie ist 1048576 KB groß, erlaubt sind 1024 "
+                            "KB.\n");
+    EXPECT_EQ(Start({"/dev/zero"}).fehler,
+              "Fehler: Die Datei /dev/zero ist keine Modelldatei: Sie ist größer als 1024 KB.\n");
+
+    const std::string modell = Datei("m.sim", "X:=X");
+    const std::string ini = (ordner / "m.ini").string();
+    const struct {
+        std::string bytes, grund;
+    } faelle[] = {
+        {std::string("\xFF\xFE[\0S\0]\0", 8), "Sie ist in UTF-16 geschrieben."},
+        {std::string("\xFE\xFF\0[\0S\0]", 8), "Sie ist in UTF-16 geschrieben."},
+        {std::string("[Startwerte]\r\nX=\0", 17), "Sie enthält keinen Text."},
+        {std::string(kGroessteTextdatei + 1, '\n'), "Sie ist 1025 KB groß, erlaubt sind 1024 KB."},
+    };
+    for (const auto& f : faelle) {
+        Datei("m.ini", f.bytes);
+        const Lauf l = Start({"--ergebnis", modell});
+        EXPECT_EQ(l.status, 2) << f.grund;
+        EXPECT_EQ(l.aus, "");
+        EXPECT_EQ(l.fehler,
+                  "Fehler: Die Datei " + ini + " ist keine Einstellungsdatei: " + f.grund + "\n");
+    }
+}
+
+// A table that cannot be written (a full disk, a reader that went away) is an error, never a
+// success with a table cut short.
+TEST_F(Batch, AusgabefehlerSindFehler) {
+    const std::string osz = "'" + Beispiel("oszillator") + "'";
+    const fs::path status = ordner / "status.txt", fehler = ordner / "fehler.txt";
+    const auto lauf = [&](const std::string& argumente, const std::string& ziel) {
+        // The status of the program itself, not of the pipeline.
+        const std::string befehl = "{ '" + std::string(QUINTOR_BATCH) + "' " + argumente + " 2>'" +
+                                   fehler.string() + "'; echo $? >'" + status.string() + "'; } " +
+                                   ziel;
+        std::system(befehl.c_str());
+        return Lauf{std::stoi(Lies(status)), "", Lies(fehler)};
+    };
+    const std::string voll =
+        "Fehler: Die Ausgabe kann nicht geschrieben werden. Der Datenträger "
+        "ist voll.\n";
+    const struct {
+        std::string argumente, ziel, fehler;
+    } faelle[] = {
+        {"-n 3 " + osz, ">/dev/full", voll},
+        {"--ergebnis " + osz, ">/dev/full", voll},
+        {"--genau " + osz, ">/dev/full", voll},
+        {"--help", ">/dev/full", voll},
+        {"-s X=1 '" + Datei("u.sim", "X:=X*1000") + "'", ">/dev/full", voll},  // overflow too
+        // Far more than a pipe holds: the writer meets the closed end whenever the reader goes.
+        {"-n 200000 " + osz, "| true",
+         "Fehler: Die Ausgabe kann nicht geschrieben werden. Der Empfänger hat die Pipe "
+         "geschlossen.\n"},
+    };
+    for (const auto& f : faelle) {
+        const Lauf l = lauf(f.argumente, f.ziel);
+        EXPECT_EQ(l.status, 2) << f.argumente << f.ziel;
+        EXPECT_EQ(l.fehler, f.fehler) << f.argumente << f.ziel;
+    }
 }
 
 TEST_F(Batch, ZeilenendenGleichwertig) {

@@ -1,10 +1,14 @@
 // The model files: Windows-1252 text, line ends, companion file names, the settings file,
 // replacing a file whole.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -16,6 +20,11 @@
 using namespace quintor;
 
 namespace {
+
+std::string Inhalt(const std::string& pfad) {
+    const Gelesen g = LeseDatei(pfad, SIZE_MAX);
+    return g ? g.bytes : "<fehlt>";
+}
 
 TEST(Win1252, EinzelneZeichen) {
     const struct {
@@ -176,7 +185,7 @@ TEST(Dateitext, Schreiben) {
         {"ä Ω", marke + "\xC3\xA4 \xCE\xA9"},  // all of the file in UTF-8, not just the Ω
         {"A😀", marke + "A\xF0\x9F\x98\x80"},
         {"\xEF\xBB\xBF", marke + marke},  // a text starting with U+FEFF
-        {"ï»¿X", marke + "ï»¿X"},  // in Windows-1252 these bytes would pass for the mark
+        {"ï»¿X", marke + "ï»¿X"},         // in Windows-1252 these bytes would pass for the mark
         {"ï»", "\xEF\xBB"},
         {"A\xC3", marke + "A\xC3"},  // malformed UTF-8: kept byte for byte
         {"\xC0\x80\xFF", marke + "\xC0\x80\xFF"},
@@ -220,7 +229,7 @@ TEST(Textdatei, BeispieleZeilenweiseUnveraendert) {
     for (const auto& d : std::filesystem::directory_iterator(QUINTOR_BEISPIELE)) {
         if (d.path().extension() != ".sim" && d.path().extension() != ".doc") continue;
         ++anzahl;
-        const std::string bytes = LeseDatei(d.path().string()).value();
+        const std::string bytes = LeseDatei(d.path().string(), SIZE_MAX).bytes;
         for (const std::string& b : {bytes, bytes + "\r\n", "\xEF\xBB\xBF" + bytes + "Ω"})
             EXPECT_EQ(ZeilenZuDateitext(DateitextZuZeilen(b)), b) << d.path();
     }
@@ -246,12 +255,12 @@ class Ersetzen : public ::testing::Test {
 TEST_F(Ersetzen, NeuUndErsetztMitRechten) {
     const std::string pfad = (ordner / "Pendel.sim").string();
     ASSERT_TRUE(ErsetzeDatei(pfad, std::string("X:=1\r\n\0\xE4", 8)));
-    EXPECT_EQ(LeseDatei(pfad), std::string("X:=1\r\n\0\xE4", 8));
+    EXPECT_EQ(Inhalt(pfad), std::string("X:=1\r\n\0\xE4", 8));
     std::filesystem::permissions(pfad, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
     ASSERT_TRUE(ErsetzeDatei(pfad, ""));
-    EXPECT_EQ(LeseDatei(pfad), "");
+    EXPECT_EQ(Inhalt(pfad), "");
     EXPECT_EQ(std::filesystem::status(pfad).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
@@ -269,6 +278,110 @@ TEST_F(Ersetzen, FehlerLaesstAlteDatei) {
     EXPECT_FALSE(grund.empty());
     EXPECT_TRUE(std::filesystem::is_directory(ordner / "a.ini"));
     EXPECT_EQ(Dateizahl(), 1u);
+}
+
+// Nothing is read blindly: a file beyond the bound is refused by its size, before it is read,
+// and a file without a size (a device, a pipe) is read to one byte beyond the bound.
+TEST_F(Ersetzen, GroesseVorDemLesen) {
+    const std::string grenze = (ordner / "grenze.sim").string(),
+                      gross = (ordner / "g.sim").string();
+    std::ofstream(grenze) << std::string(kGroessteTextdatei, 'A');
+    std::ofstream(gross).close();
+    std::filesystem::resize_file(gross, std::uintmax_t{1} << 30);  // sparse: 1 GB, no disk used
+    const struct {
+        std::string pfad;
+        Lesefehler fehler;
+        std::uint64_t groesse;
+        std::string meldung;
+    } faelle[] = {
+        {grenze, Lesefehler::Keiner, kGroessteTextdatei, ""},
+        {gross, Lesefehler::ZuGross, std::uint64_t{1} << 30,
+         "Die Datei " + gross +
+             " ist keine Modelldatei:\nSie ist 1048576 KB groß, erlaubt sind "
+             "1024 KB."},
+        {"/dev/zero", Lesefehler::ZuGross, 0,
+         "Die Datei /dev/zero ist keine Modelldatei:\nSie ist größer als 1024 KB."},
+        {(ordner / "fehlt").string(), Lesefehler::NichtLesbar, 0,
+         "Datei " + (ordner / "fehlt").string() +
+             " kann nicht geöffnet werden. Die Datei oder der Ordner existiert nicht."},
+    };
+    for (const auto& f : faelle) {
+        const Gelesen g = LeseTextdatei(f.pfad);
+        EXPECT_EQ(g.fehler, f.fehler) << f.pfad;
+        EXPECT_EQ(g.groesse, f.groesse) << f.pfad;
+        EXPECT_EQ(g.bytes.size(), g ? kGroessteTextdatei : 0u) << f.pfad;
+        EXPECT_EQ(Lesemeldung(f.pfad, g, "Modelldatei"), f.meldung);
+    }
+}
+
+// The same test for every model file: no NUL, at most 1 % control characters, no UTF-16.
+TEST(Textdatei, WasKeinTextIst) {
+    const std::string hundert(98, 'x');
+    const struct {
+        std::string bytes;
+        Lesefehler art;
+    } faelle[] = {
+        {"", Lesefehler::Keiner},
+        {"X:=1\r\n\tY:=2\f\x1A", Lesefehler::Keiner},
+        {"\xEF\xBB\xBFX:=\xC3\x84", Lesefehler::Keiner},
+        {hundert + "\x01\x7F", Lesefehler::Keiner},  // one control character in 100 bytes
+        {hundert + "\x01\x02", Lesefehler::KeinText},
+        {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10), Lesefehler::KeinText},
+        {std::string("X:=1\0", 5), Lesefehler::KeinText},
+        {std::string("\xFF\xFE[\0S\0]\0", 8), Lesefehler::Utf16},
+        {std::string("\xFE\xFF\0[\0S\0]", 8), Lesefehler::Utf16},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(PruefeText(f.bytes), f.art) << ::testing::PrintToString(f.bytes);
+    Gelesen g;
+    g.fehler = Lesefehler::Utf16;
+    EXPECT_EQ(Lesemeldung("a.ini", g, "Einstellungsdatei"),
+              "Die Datei a.ini ist keine Einstellungsdatei:\nSie ist in UTF-16 geschrieben.");
+}
+
+// A folder that takes no new file: the old file is written in place, so the user can still
+// save; a file that is not there yet cannot be made. A link stays a link.
+TEST_F(Ersetzen, OrdnerOhneNeueDateienSchreibtAnOrt) {
+    const std::string pfad = (ordner / "a.sim").string(), neu = (ordner / "neu.doc").string();
+    ASSERT_TRUE(ErsetzeDatei(pfad, "alt, und etwas länger"));
+    const auto rechte = std::filesystem::status(pfad).permissions();
+    const auto inode = [&] {
+        struct stat info {};
+        return ::stat(pfad.c_str(), &info) == 0 ? info.st_ino : 0;
+    };
+    const auto vorher = inode();
+    struct Zuruecksetzen {
+        ~Zuruecksetzen() { testFehlerBeimAnlegen = 0; }
+    } zuruecksetzen;
+    testFehlerBeimAnlegen = EACCES;
+    EXPECT_TRUE(ErsetzeDatei(pfad, "neu"));
+    EXPECT_EQ(Inhalt(pfad), "neu");
+    EXPECT_EQ(std::filesystem::status(pfad).permissions(), rechte);
+    EXPECT_EQ(inode(), vorher) << "the same file, written in place";
+    std::string grund;
+    EXPECT_FALSE(ErsetzeDatei(neu, "x", &grund));
+    EXPECT_EQ(grund, "Zugriff verweigert.");
+    EXPECT_EQ(Dateizahl(), 1u);
+
+    testFehlerBeimAnlegen = 0;
+    std::filesystem::create_symlink("a.sim", ordner / "link.sim");
+    EXPECT_TRUE(ErsetzeDatei((ordner / "link.sim").string(), "über den Link"));
+    EXPECT_TRUE(std::filesystem::is_symlink(ordner / "link.sim"));
+    EXPECT_EQ(Inhalt(pfad), "über den Link");
+}
+
+// The same without the seam, where the system enforces permissions (not for root).
+TEST_F(Ersetzen, OrdnerOhneSchreibrecht) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may create files in any folder";
+    const std::string pfad = (ordner / "a.sim").string();
+    ASSERT_TRUE(ErsetzeDatei(pfad, "alt"));
+    std::filesystem::permissions(ordner, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const bool ok = ErsetzeDatei(pfad, "neu");
+    std::filesystem::permissions(ordner, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Inhalt(pfad), "neu");
 }
 
 }  // namespace

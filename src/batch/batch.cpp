@@ -2,9 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <new>
 #include <optional>
 
 #include "meldungen.h"
@@ -157,18 +159,34 @@ std::int32_t Variablennummer(const Modell& m, const std::string& name) {
     throw Aufruffehler{"Das Modell hat keine Variable \"" + name + "\"."};
 }
 
+// Writing standard output failed (a full disk, a closed pipe): the table would be cut short.
+struct Ausgabefehler {
+    int nummer;
+};
+
+// Flushes and checks the stream; throws Ausgabefehler with the system's error number.
+void PruefeAusgabe(std::ostream& aus) {
+    if (aus) {
+        errno = 0;
+        aus.flush();
+    }
+    if (!aus) throw Ausgabefehler{errno != 0 ? errno : EIO};
+}
+
 class Ausgabe {
   public:
     explicit Ausgabe(std::ostream& aus) : aus_(aus) {}
-    ~Ausgabe() { Leeren(); }
     std::string puffer;
     void Zeile() {
         puffer.push_back('\n');
         if (puffer.size() > (1u << 16)) Leeren();
     }
+    // Writes what is buffered; throws Ausgabefehler when the stream refuses it.
     void Leeren() {
+        errno = 0;
         aus_.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
         puffer.clear();
+        if (!aus_) throw Ausgabefehler{errno != 0 ? errno : EIO};
     }
 
   private:
@@ -200,10 +218,8 @@ void GenaueDaten(const Modell& m, const std::vector<std::int32_t>& spalten, Ausg
     aus.Zeile();
 }
 
-}  // namespace
-
-int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
-    Fehlerausgabe meldungen(fehler);
+int Lauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+         Fehlerausgabe& meldungen) {
     Aufruf a;
     try {
         a = LeseAufruf(argumente);
@@ -213,15 +229,16 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
         return kAufrufFehler;
     }
     if (a.hilfe) {
+        errno = 0;
         aus << kHilfe;
+        PruefeAusgabe(aus);
         return kGerechnet;
     }
 
-    std::string grund;
-    std::optional<std::string> bytes = LeseDatei(a.modell, &grund);
-    if (!bytes) {
-        meldungen.Melde(Meldungsart::Fehler,
-                        "Datei " + a.modell + " kann nicht geöffnet werden. " + grund);
+    // Checked as Open checks it, by its size before it is read.
+    const Gelesen modell = LeseTextdatei(a.modell);
+    if (!modell) {
+        meldungen.Melde(Meldungsart::Fehler, Lesemeldung(a.modell, modell, "Modelldatei"));
         return kAufrufFehler;
     }
 
@@ -229,7 +246,7 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     Modell m;
     Speichergitter gitter;
     Speichertext text;
-    text.zeilen = TeileZeilen(DateitextZuUtf8(*bytes));
+    text.zeilen = TeileZeilen(DateitextZuUtf8(modell.bytes));
     text.beiAenderung = [&] { TextGeaendert(m, gitter); };
     const Scanergebnis scan = SCANNEN(m, text, gitter, meldungen);
     if (scan == Scanergebnis::Leer) {
@@ -241,13 +258,12 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     // Start-value texts: the settings file, then the command line.
     const std::string ini = Begleitdatei(a.modell, ".ini");
     if (Existiert(ini)) {
-        std::optional<std::string> inhalt = LeseDatei(ini, &grund);
+        const Gelesen inhalt = LeseTextdatei(ini);
         if (!inhalt) {
-            meldungen.Melde(Meldungsart::Fehler,
-                            "Datei " + ini + " kann nicht geöffnet werden. " + grund);
+            meldungen.Melde(Meldungsart::Fehler, Lesemeldung(ini, inhalt, "Einstellungsdatei"));
             return kAufrufFehler;
         }
-        const Profildatei profil = Profildatei::AusText(DateitextZuUtf8(*inhalt));
+        const Profildatei profil = Profildatei::AusBytes(inhalt.bytes);
         for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
             gitter.SetzeZelle(
                 1, i,
@@ -287,6 +303,8 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
         if (a.ergebnis) {
             for (std::int64_t i = 1; i <= a.wiederholungen; ++i) Rechenschritt(m);
             ErgebnisZeilen(m, ausgabe);
+            ausgabe.Leeren();
+            PruefeAusgabe(aus);
             return kGerechnet;
         }
         if (a.genau) {
@@ -312,11 +330,28 @@ int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std:
     } catch (const Gleitkommaueberlauf&) {
         if (a.ergebnis) ErgebnisZeilen(m, ausgabe);
         ausgabe.Leeren();
-        aus.flush();
+        PruefeAusgabe(aus);
         meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
         return kUeberlauf;
     }
+    ausgabe.Leeren();
+    PruefeAusgabe(aus);
     return kGerechnet;
+}
+
+}  // namespace
+
+int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    Fehlerausgabe meldungen(fehler);
+    try {
+        return Lauf(argumente, aus, fehler, meldungen);
+    } catch (const Ausgabefehler& f) {
+        meldungen.Melde(Meldungsart::Fehler,
+                        "Die Ausgabe kann nicht geschrieben werden. " + Systemgrund(f.nummer));
+    } catch (const std::bad_alloc&) {
+        meldungen.Melde(Meldungsart::Fehler, "Der Speicher reicht für dieses Modell nicht aus.");
+    }
+    return kAufrufFehler;
 }
 
 }  // namespace quintor

@@ -8,8 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <cerrno>
 
 #include "ausdruck.h"
 #include "dialoge.h"
@@ -29,9 +27,6 @@ namespace quintor {
 
 namespace {
 
-// A model has at most 100 lines; anything far beyond is no model.
-constexpr qint64 kGroessteModelldatei = 1 << 20;
-
 QString Pfad(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -43,47 +38,39 @@ QString Begleiter(const QString& dateiname, const char* endung) {
     return Pfad(Begleitdatei(Pfad(dateiname), endung));
 }
 
-// The file's bytes, or an empty optional with the message already given.
-std::optional<std::string> Lies(const QString& pfad, Dialoge& dialoge) {
-    std::string grund;
-    std::optional<std::string> bytes = LeseDatei(Pfad(pfad), &grund);
-    if (!bytes)
-        dialoge.Melde(Meldungsart::Fehler,
-                      "Datei " + Pfad(pfad) + " kann nicht geöffnet werden. " + grund);
-    return bytes;
+// The bytes of a text file of this kind ("Modelldatei" ...), or nullopt with the message given.
+std::optional<std::string> LiesText(const QString& pfad, const char* art, Dialoge& dialoge) {
+    Gelesen g = LeseTextdatei(Pfad(pfad));
+    if (!g) {
+        dialoge.Melde(Meldungsart::Fehler, Lesemeldung(Pfad(pfad), g, art));
+        return std::nullopt;
+    }
+    return std::move(g.bytes);
 }
 
-// Why these bytes are no model text, or empty when they are one.
-QString KeinModell(const QString& pfad, const std::string& bytes) {
-    if (static_cast<qint64>(bytes.size()) > kGroessteModelldatei)
-        return QStringLiteral("Die Datei %1 ist keine Modelldatei:\nSie ist %2 KB groß.")
-            .arg(pfad)
-            .arg(bytes.size() / 1024);
-    std::size_t steuerzeichen = 0;
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == 0)
-            return QStringLiteral("Die Datei %1 ist keine Modelldatei:\nSie enthält keinen Text.")
-                .arg(pfad);
-        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != '\f' && b != 0x1A)
-            ++steuerzeichen;
-    }
-    if (steuerzeichen * 100 > bytes.size())
-        return QStringLiteral("Die Datei %1 ist keine Modelldatei:\nSie enthält keinen Text.")
-            .arg(pfad);
-    return {};
+// The bytes of a companion file about to be replaced ("" when there is none), or nullopt with
+// a message when it must stay: a file that is no text file of its kind (a word processor's
+// document named like the model) is never written over.
+std::optional<std::string> Ersetzbar(const QString& pfad, const char* art, const char* wasNicht,
+                                     Dialoge& dialoge) {
+    // Nothing there, or a folder or pipe: writing then fails (or not) as it would anyway.
+    if (!QFileInfo(pfad).isFile()) return std::string();
+    Gelesen g = LeseTextdatei(Pfad(pfad));
+    if (g) return std::move(g.bytes);
+    if (g.fehler == Lesefehler::NichtLesbar)
+        dialoge.Melde(Meldungsart::Fehler, Lesemeldung(Pfad(pfad), g, art));
+    else
+        dialoge.Melde(Meldungsart::Fehler, "Die Datei " + Pfad(pfad) + " ist keine " + art +
+                                               " und bleibt unverändert.\n" + wasNicht);
+    return std::nullopt;
 }
 
 }  // namespace
 
 bool TMainForm::SchreibeDatei(const QString& pfad, const std::string& inhalt, QString* grund) {
-    QSaveFile datei(pfad);
-    errno = 0;
-    const bool ok = datei.open(QIODevice::WriteOnly) &&
-                    datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) ==
-                        static_cast<qint64>(inhalt.size()) &&
-                    datei.commit();
-    if (!ok && grund) *grund = errno != 0 ? Pfad(Systemgrund(errno)) : datei.errorString();
+    std::string warum;
+    const bool ok = ErsetzeDatei(Pfad(pfad), inhalt, &warum);
+    if (!ok && grund) *grund = Pfad(warum);
     return ok;
 }
 
@@ -113,13 +100,9 @@ void TMainForm::FileOpen() {
         dialoge_.Melde(Meldungsart::Fehler, "Die Datei existiert nicht!");
         return;
     }
-    const std::optional<std::string> bytes = Lies(pfad, dialoge_);
-    if (!bytes) return;
     // Nothing of the current model goes before the file has proved to be one.
-    if (const QString grund = KeinModell(pfad, *bytes); !grund.isEmpty()) {
-        dialoge_.Melde(Meldungsart::Fehler, grund.toStdString());
-        return;
-    }
+    const std::optional<std::string> bytes = LiesText(pfad, "Modelldatei", dialoge_);
+    if (!bytes) return;
     Dateiname = QFileInfo(pfad).absoluteFilePath();
     // A model read as UTF-8 is written back as UTF-8.
     kodierung_ = KodierungVon(*bytes);
@@ -148,7 +131,7 @@ void TMainForm::HoleStartwerte() {
     if (Dateiname.isEmpty() || !QFileInfo(Dateiname).isFile()) return;
     const QString ini = Begleiter(Dateiname, ".ini");
     if (!QFileInfo(ini).isFile()) return;
-    const std::optional<std::string> bytes = Lies(ini, dialoge_);
+    const std::optional<std::string> bytes = LiesText(ini, "Einstellungsdatei", dialoge_);
     if (!bytes) return;
     const Profildatei profil = Profildatei::AusBytes(*bytes);
     if (modell_.Variablenzahl == 0) SCANNEN();
@@ -196,7 +179,7 @@ void TMainForm::HoleKommentar() {
         kommentar->clear();
         return;
     }
-    const std::optional<std::string> bytes = Lies(doc, dialoge_);
+    const std::optional<std::string> bytes = LiesText(doc, "Kommentardatei", dialoge_);
     if (!bytes) {
         kommentar->clear();
         return;
@@ -209,6 +192,7 @@ void TMainForm::HoleKommentar() {
 
 void TMainForm::SpeichereKommentar() {
     const QString doc = Begleiter(Dateiname, ".doc");
+    if (!Ersetzbar(doc, "Kommentardatei", "Der Kommentar wurde nicht gesichert!", dialoge_)) return;
     QString grund;
     const std::string text = MemoText::Text(fenster_.KommentarForm->Memo1).toStdString();
     if (!SchreibeDatei(doc, ZeilenZuDateitext(TeileZeilen(text), kodierung_), &grund))
@@ -234,15 +218,20 @@ void TMainForm::FileSave() {
 
     // The settings file keeps every key it has; only these are written.
     const QString ini = Begleiter(Dateiname, ".ini");
-    Profildatei profil;
-    if (QFileInfo(ini).isFile()) {
-        const std::optional<std::string> bytes = Lies(ini, dialoge_);
-        if (!bytes) return;
-        profil = Profildatei::AusBytes(*bytes);
+    const std::optional<std::string> alt =
+        Ersetzbar(ini, "Einstellungsdatei", "Die Startwerte wurden nicht gesichert!", dialoge_);
+    if (!alt) return;
+    Profildatei profil = Profildatei::AusBytes(*alt);
+    std::string ohneSchluessel;
+    for (std::int32_t i = 1; i <= modell_.Variablenzahl; ++i) {
+        const std::string& name = modell_.Variablen[static_cast<std::size_t>(i)].Name;
+        if (!profil.Schreibe("Startwerte", name, StringGrid1->Zelle(1, i)))
+            ohneSchluessel += (ohneSchluessel.empty() ? "" : ", ") + name;
     }
-    for (std::int32_t i = 1; i <= modell_.Variablenzahl; ++i)
-        profil.Schreibe("Startwerte", modell_.Variablen[static_cast<std::size_t>(i)].Name,
-                        StringGrid1->Zelle(1, i));
+    if (!ohneSchluessel.empty())
+        dialoge_.Melde(Meldungsart::Warnung,
+                       "Diese Startwerte können nicht gesichert werden: " + ohneSchluessel +
+                           "\nIhre Namen enthalten \"=\" oder beginnen mit \"[\".");
     const TGraphForm* graph = fenster_.GraphForm;
     if (graph->AchsenGewaehlt) {
         const TKoordinatensystem* ks = graph->Koordinatensystem1;
@@ -263,7 +252,14 @@ void TMainForm::FileSaveAs() {
     QString pfad = SpeichernDialog ? SpeichernDialog() : QString();
     if (pfad.isEmpty()) return;
     const QFileInfo info(pfad);
-    if (!info.fileName().contains(QLatin1Char('.'))) pfad += QStringLiteral(".SIM");
+    if (!info.fileName().contains(QLatin1Char('.'))) {
+        pfad += QStringLiteral(".SIM");
+        // The dialog asked about the name without extension, not about this file.
+        if (QFileInfo::exists(pfad) &&
+            !dialoge_.Frage("Die Datei " + Pfad(QFileInfo(pfad).fileName()) +
+                            " existiert bereits.\nSoll sie überschrieben werden?"))
+            return;
+    }
     if (QFileInfo(pfad).suffix().toUpper() != QStringLiteral("SIM")) {
         dialoge_.Melde(Meldungsart::Fehler,
                        "Hier darf nur die Extension \".sim\" benutzt werden.\n"

@@ -15,15 +15,70 @@ std::string_view Getrimmt(std::string_view s) {
     return s;
 }
 
-bool GleichOhneGross(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
+// The capital of a letter that has exactly one small and one capital form, in Latin-1, Latin
+// Extended-A, Greek and Cyrillic; every other character is its own. Fixed tables, no locale.
+char32_t Grossform(char32_t c) {
+    if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 0x20 : c;
+    if (c < 0x100) {
+        if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+        return c == 0xFF ? 0x178 : c;  // ÿ, whose capital Ÿ lies beyond Latin-1
     }
-    return true;
+    // Latin Extended-A: pairs of capital and small; ı, İ, ĸ, ŉ and ſ stand alone.
+    const bool paarGerade = (c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) ||
+                            (c >= 0x14A && c <= 0x177) || (c >= 0x460 && c <= 0x481) ||
+                            (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x4FF);
+    if (paarGerade) return c & ~char32_t{1};
+    const bool paarUngerade =
+        (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E) || (c >= 0x4C1 && c <= 0x4CE);
+    if (paarUngerade) return c % 2 == 0 ? c - 1 : c;
+    // Greek.
+    if (c == 0x3C2) return 0x3A3;  // final sigma
+    if ((c >= 0x3B1 && c <= 0x3C1) || (c >= 0x3C3 && c <= 0x3CB)) return c - 0x20;
+    if (c == 0x3AC) return 0x386;
+    if (c >= 0x3AD && c <= 0x3AF) return c - 0x25;
+    if (c == 0x3CC) return 0x38C;
+    if (c >= 0x3CD && c <= 0x3CE) return c - 0x3F;
+    // Cyrillic.
+    if (c >= 0x430 && c <= 0x44F) return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+    if (c == 0x4CF) return 0x4C0;
+    return c;
+}
+
+// The next character of a UTF-8 text; a byte that starts no well-formed sequence stands for
+// itself (beyond the range of characters), so that it matches only the same byte.
+char32_t NaechstesZeichen(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    const std::size_t laenge = b0 < 0x80         ? 1
+                               : (b0 >> 5) == 6  ? 2
+                               : (b0 >> 4) == 14 ? 3
+                               : (b0 >> 3) == 30 ? 4
+                                                 : 0;
+    char32_t c = laenge == 1   ? b0
+                 : laenge == 2 ? (b0 & 0x1F)
+                 : laenge == 3 ? (b0 & 0x0F)
+                               : (b0 & 0x07);
+    bool gut = laenge > 0 && i + laenge <= s.size();
+    for (std::size_t k = 1; gut && k < laenge; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        gut = (b & 0xC0) == 0x80;
+        c = (c << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kKleinster[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!gut || c < kKleinster[laenge]) {
+        ++i;
+        return 0x110000 + b0;
+    }
+    i += laenge;
+    return c;
+}
+
+// Names match as the profile functions match them: case is ignored for every letter.
+bool GleichOhneGross(std::string_view a, std::string_view b) {
+    std::size_t i = 0, k = 0;
+    while (i < a.size() && k < b.size())
+        if (Grossform(NaechstesZeichen(a, i)) != Grossform(NaechstesZeichen(b, k))) return false;
+    return i == a.size() && k == b.size();
 }
 
 // The section name of a line "[name]", or nullopt.
@@ -71,6 +126,9 @@ Profildatei Profildatei::AusBytes(std::string_view bytes) {
 
 std::optional<std::size_t> Profildatei::Finde(std::string_view abschnitt,
                                               std::string_view schluessel) const {
+    // The names asked for are trimmed like the names in the file.
+    abschnitt = Getrimmt(abschnitt);
+    schluessel = Getrimmt(schluessel);
     bool imAbschnitt = false;
     for (std::size_t i = 0; i < zeilen_.size(); ++i) {
         const std::string_view zeile = zeilen_[i].text;
@@ -108,9 +166,13 @@ std::int32_t Profildatei::LiesZahl(std::string_view abschnitt, std::string_view 
     return vorgabe;
 }
 
+bool Profildatei::GleicherName(std::string_view a, std::string_view b) {
+    return GleichOhneGross(Getrimmt(a), Getrimmt(b));
+}
+
 bool Profildatei::NameSchreibbar(std::string_view name, bool abschnitt) {
+    name = Getrimmt(name);
     if (name.find_first_of("\r\n") != std::string_view::npos) return false;
-    if (Getrimmt(name).size() != name.size()) return false;
     if (abschnitt) return name.find(']') == std::string_view::npos;
     // "[" first could make the line a section line once the value holds a "]".
     return name.find('=') == std::string_view::npos && (name.empty() || name.front() != '[');
@@ -141,6 +203,8 @@ void Profildatei::FuegeEin(std::size_t vor, std::string text) {
 bool Profildatei::Schreibe(std::string_view abschnitt, std::string_view schluessel,
                            std::string_view wert) {
     if (!NameSchreibbar(abschnitt, true) || !NameSchreibbar(schluessel, false)) return false;
+    abschnitt = Getrimmt(abschnitt);
+    schluessel = Getrimmt(schluessel);
     // The value must stay on its line: each break (CR LF, CR or LF) becomes one blank.
     std::string neu;
     neu.reserve(wert.size());

@@ -1,6 +1,8 @@
-// Profile (INI) files as the model's settings file uses them: section and key names match
-// without regard to case (a to z), the first of several equal entries counts, blanks around "="
-// and blank lines are accepted, values are read up to 2047 characters.
+// Profile (INI) files as the model's settings file uses them: section and key names are trimmed
+// of blanks and tabs, in the file and when asked for, and match without regard to case (every
+// letter with one capital and one small form in Latin-1, Latin Extended-A, Greek and Cyrillic);
+// the first of several equal entries counts, blank lines are accepted, values are read up to
+// 2047 characters.
 //
 // Writing changes only the line of the key written (or adds one); every other line, its line
 // break included, stays byte for byte, so a file read and written back unchanged keeps its bytes.
@@ -35,21 +37,22 @@ class Profildatei {
                           std::int32_t vorgabe) const;
 
     // Sets the value of the entry that Lies reads: that line becomes key=value, with the key
-    // spelt as in the file and the line's own break kept; a line that already holds exactly this
-    // value stays as it was. A new key goes after the last key line of the first section of that
-    // name (before blank lines that end it, directly after the section line if it has no keys);
-    // a missing section goes at the end of the file, with no blank line before it. A line break
-    // inside the value becomes one blank. Section or key names that reading could not find again
-    // (see NameSchreibbar) write nothing and give false.
-    // Lies then gives the value as reading sees any value: without surrounding blanks, cut to
-    // 2047 characters.
+    // spelt as in the file (a new one trimmed) and the line's own break kept; a line that already
+    // holds exactly this value stays as it was. A new key goes after the last key line of the first
+    // section of that name (before blank lines that end it, directly after the section line if it
+    // has no keys); a missing section goes at the end of the file, with no blank line before it. A
+    // line break inside the value becomes one blank. Section or key names that reading could not
+    // find again (see NameSchreibbar) write nothing and give false. Lies then gives the value as
+    // reading sees any value: without surrounding blanks, cut to 2047 characters.
     bool Schreibe(std::string_view abschnitt, std::string_view schluessel, std::string_view wert);
     bool SchreibeZahl(std::string_view abschnitt, std::string_view schluessel, std::int32_t wert);
 
     // True when a key (or, with abschnitt = true, a section) of this name can be written and read
-    // back: no line break, no blanks or tabs at either end; a section name without "]", a key
-    // without "=" and not starting with "[".
+    // back: after trimming, no line break; a section name without "]", a key without "=" and not
+    // starting with "[".
     static bool NameSchreibbar(std::string_view name, bool abschnitt);
+    // True when both names find the same entry.
+    static bool GleicherName(std::string_view a, std::string_view b);
 
     // The whole text (UTF-8). New lines end with the break that most lines of the file end
     // with, CR LF for a file without breaks; a last line without break gets one when a line

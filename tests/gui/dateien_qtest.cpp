@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <memory>
 
 #include "anwendung.h"
@@ -17,6 +18,7 @@
 #include "mainform.h"
 #include "stringgrid.h"
 #include "testdialoge.h"
+#include "textdatei.h"
 
 using namespace quintor;
 
@@ -270,6 +272,116 @@ class DateienTest : public QObject {
         f->FilePrint();
         QVERIFY(d.meldungen.empty());
         QVERIFY(Bytes(Pfad("liste.pdf")).startsWith("%PDF"));
+    }
+    // A companion file that is no text file of its kind (a word processor's document named like
+    // the model, a settings file in UTF-16, a file too large) is reported on opening, not shown,
+    // not read into the model, and never written over; the model itself is saved.
+    void FremdeBegleitdateiBleibtUnberuehrt_data() {
+        QTest::addColumn<QString>("endung");
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("grund");
+        QByteArray word("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+        word.append(QByteArray(200000 - word.size(), '\0'));
+        for (int i = 0; i < word.size(); i += 7) word[i] = static_cast<char>(i % 251);
+        QTest::newRow("Word-Dokument") << ".doc" << word << "Sie enthält keinen Text.";
+        QTest::newRow("UTF-16") << ".ini"
+                                << QByteArray(
+                                       "\xFF\xFE[\0S\0]\0\r\0\n\0X\0=\0"
+                                       "5\0",
+                                       20)
+                                << "Sie ist in UTF-16 geschrieben.";
+        const QByteArray gross(2 << 20, 'A');
+        QTest::newRow("Kommentar zu groß")
+            << ".doc" << gross << "Sie ist 2048 KB groß, erlaubt sind 1024 KB.";
+        QTest::newRow("Einstellungen zu groß")
+            << ".ini" << gross << "Sie ist 2048 KB groß, erlaubt sind 1024 KB.";
+    }
+    void FremdeBegleitdateiBleibtUnberuehrt() {
+        QFETCH(QString, endung);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, grund);
+        const bool kommentar = endung == ".doc";
+        const QString art = kommentar ? "Kommentardatei" : "Einstellungsdatei";
+        const QString begleiter = Pfad("m" + endung);
+        Schreibe(Pfad("m.sim"), "X:=X+1");
+        Schreibe(begleiter, inhalt);
+        f->OeffnenDialog = [this] { return Pfad("m.sim"); };
+        f->FileOpen();  // no comment window comes up
+        QCOMPARE(d.Texte(),
+                 QStringList{"Die Datei " + begleiter + " ist keine " + art + ":\n" + grund});
+        QVERIFY(a->fenster.KommentarForm->Memo1->toPlainText().isEmpty());
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("0"));
+
+        // Saved with a comment and a start value: the model is, the foreign file is not.
+        d.Leeren();
+        a->fenster.KommentarForm->Memo1->setPlainText("Notiz");
+        f->StringGrid1->SetzeZelle(1, 1, "3");
+        f->Memo1->setPlainText("X:=X+2");
+        f->SCANNEN();
+        f->FileSave();
+        QCOMPARE(d.Texte(), QStringList{"Die Datei " + begleiter + " ist keine " + art +
+                                        " und bleibt unverändert.\n" +
+                                        (kommentar ? "Der Kommentar wurde nicht gesichert!"
+                                                   : "Die Startwerte wurden nicht gesichert!")});
+        QVERIFY(Bytes(begleiter) == inhalt);
+        QCOMPARE(Bytes(Pfad("m.sim")), QByteArray("X:=X+2"));
+        QCOMPARE(Bytes(Pfad(kommentar ? "m.ini" : "m.doc")),
+                 QByteArray(kommentar ? "[Startwerte]\r\nX=0\r\n" : "Notiz"));
+        QVERIFY(f->Gesichert);
+    }
+
+    // "Speichern unter" with a name without extension asks before it replaces the file that the
+    // added ".SIM" names, as the dialog asks for a name typed with its extension.
+    void OhneEndungFragtVorDemErsetzen_data() {
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nein") << false;
+    }
+    void OhneEndungFragtVorDemErsetzen() {
+        QFETCH(bool, ja);
+        Schreibe(Pfad("Modell.SIM"), "ALT:=1");
+        Modell("X:=1");
+        d.antworten = {ja};
+        SpeichereUnter(Pfad("Modell"));
+        QCOMPARE(
+            d.fragen,
+            QStringList{"Die Datei Modell.SIM existiert bereits.\nSoll sie überschrieben werden?"});
+        QCOMPARE(Bytes(Pfad("Modell.SIM")), QByteArray(ja ? "X:=1" : "ALT:=1"));
+        QCOMPARE(f->Dateiname, ja ? Pfad("Modell.SIM") : QString());
+        QCOMPARE(f->Gesichert, ja);
+        QCOMPARE(QFile::exists(Pfad("Modell.ini")), ja);
+    }
+
+    // A folder that takes no new file (as root, permissions would not stop the test: the seam
+    // makes creating fails): the model's files are written in place; a missing one cannot be.
+    void OrdnerOhneNeueDateienSpeichertAnOrt() {
+        Schreibe(Pfad("m.sim"), "X:=1");
+        Schreibe(Pfad("m.ini"), "[Startwerte]\r\nX=1\r\n");
+        Oeffne(Pfad("m.sim"));
+        f->Memo1->setPlainText("X:=2");
+        f->SCANNEN();
+        f->StringGrid1->SetzeZelle(1, 1, "2");
+        a->fenster.KommentarForm->Memo1->setPlainText("neu");
+        testFehlerBeimAnlegen = EACCES;
+        f->FileSave();
+        testFehlerBeimAnlegen = 0;
+        QCOMPARE(Bytes(Pfad("m.sim")), QByteArray("X:=2"));
+        QCOMPARE(Bytes(Pfad("m.ini")), QByteArray("[Startwerte]\r\nX=2\r\n"));
+        QCOMPARE(d.Texte(), QStringList{"Datei \"" + Pfad("m.doc") +
+                                        "\" kann nicht erstellt werden. Zugriff verweigert."});
+        QVERIFY(f->Gesichert);
+    }
+
+    // "X :=1" names the variable "X ": its start value is saved under the key X and read back.
+    void NameMitLeerzeichenBehaeltSeinenStartwert() {
+        Modell("X :=1");
+        f->StringGrid1->SetzeZelle(1, 1, "2,5");
+        SpeichereUnter(Pfad("b.sim"));
+        QCOMPARE(Bytes(Pfad("b.ini")), QByteArray("[Startwerte]\r\nX=2,5\r\n"));
+        f->FileNew();
+        Oeffne(Pfad("b.sim"));
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("2,5"));
+        QVERIFY(d.meldungen.empty());
     }
 };
 
