@@ -281,7 +281,8 @@ TEST_F(Ersetzen, FehlerLaesstAlteDatei) {
 }
 
 // Nothing is read blindly: a file beyond the bound is refused by its size, before it is read,
-// and a file without a size (a device, a pipe) is read to one byte beyond the bound.
+// and a file without a size (a device, a pipe) is read to one byte beyond the bound. (The
+// messages are checked where they are shown.)
 TEST_F(Ersetzen, GroesseVorDemLesen) {
     const std::string grenze = (ordner / "grenze.sim").string(),
                       gross = (ordner / "g.sim").string();
@@ -292,51 +293,28 @@ TEST_F(Ersetzen, GroesseVorDemLesen) {
         std::string pfad;
         Lesefehler fehler;
         std::uint64_t groesse;
-        std::string meldung;
-    } faelle[] = {
-        {grenze, Lesefehler::Keiner, kGroessteTextdatei, ""},
-        {gross, Lesefehler::ZuGross, std::uint64_t{1} << 30,
-         "Die Datei " + gross +
-             " ist keine Modelldatei:\nSie ist 1048576 KB groß, erlaubt sind "
-             "1024 KB."},
-        {"/dev/zero", Lesefehler::ZuGross, 0,
-         "Die Datei /dev/zero ist keine Modelldatei:\nSie ist größer als 1024 KB."},
-        {(ordner / "fehlt").string(), Lesefehler::NichtLesbar, 0,
-         "Datei " + (ordner / "fehlt").string() +
-             " kann nicht geöffnet werden. Die Datei oder der Ordner existiert nicht."},
-    };
+    } faelle[] = {{grenze, Lesefehler::Keiner, kGroessteTextdatei},
+                  {gross, Lesefehler::ZuGross, std::uint64_t{1} << 30},
+                  {"/dev/zero", Lesefehler::ZuGross, 0}};
     for (const auto& f : faelle) {
         const Gelesen g = LeseTextdatei(f.pfad);
         EXPECT_EQ(g.fehler, f.fehler) << f.pfad;
         EXPECT_EQ(g.groesse, f.groesse) << f.pfad;
-        EXPECT_EQ(g.bytes.size(), g ? kGroessteTextdatei : 0u) << f.pfad;
-        EXPECT_EQ(Lesemeldung(f.pfad, g, "Modelldatei"), f.meldung);
     }
 }
 
 // The same test for every model file: no NUL, at most 1 % control characters, no UTF-16.
 TEST(Textdatei, WasKeinTextIst) {
-    const std::string hundert(98, 'x');
-    const struct {
-        std::string bytes;
-        Lesefehler art;
-    } faelle[] = {
-        {"", Lesefehler::Keiner},
-        {"X:=1\r\n\tY:=2\f\x1A", Lesefehler::Keiner},
-        {"\xEF\xBB\xBFX:=\xC3\x84", Lesefehler::Keiner},
-        {hundert + "\x01\x7F", Lesefehler::Keiner},  // one control character in 100 bytes
-        {hundert + "\x01\x02", Lesefehler::KeinText},
-        {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10), Lesefehler::KeinText},
+    const std::pair<std::string, Lesefehler> faelle[] = {
+        {"X:=1\r\n\tY:=2\f\x1A\xC3\x84", Lesefehler::Keiner},
+        {std::string(98, 'x') + "\x01\x7F", Lesefehler::Keiner},  // one control character in 100
+        {std::string(98, 'x') + "\x01\x02", Lesefehler::KeinText},
         {std::string("X:=1\0", 5), Lesefehler::KeinText},
         {std::string("\xFF\xFE[\0S\0]\0", 8), Lesefehler::Utf16},
         {std::string("\xFE\xFF\0[\0S\0]", 8), Lesefehler::Utf16},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(PruefeText(f.bytes), f.art) << ::testing::PrintToString(f.bytes);
-    Gelesen g;
-    g.fehler = Lesefehler::Utf16;
-    EXPECT_EQ(Lesemeldung("a.ini", g, "Einstellungsdatei"),
-              "Die Datei a.ini ist keine Einstellungsdatei:\nSie ist in UTF-16 geschrieben.");
+    for (const auto& [bytes, art] : faelle)
+        EXPECT_EQ(PruefeText(bytes), art) << ::testing::PrintToString(bytes);
 }
 
 // A folder that takes no new file: the old file is written in place, so the user can still
