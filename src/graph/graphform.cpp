@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QSpinBox>
@@ -30,6 +31,35 @@ namespace quintor {
 namespace {
 
 constexpr int kKnopfleiste = 41;
+
+// The bytes of a measurement file, at most `hoechstens` of them. When the file cannot be read or
+// is larger, the result is empty and `problem` says why; a larger file is known by its size and
+// is not read at all.
+QByteArray LiesMessdatei(const QString& pfad, qint64 hoechstens, QString& problem) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
+                      .arg(pfad, QString::fromStdString(Systemgrund(errno)));
+        return {};
+    }
+    // A file that grows while it is read is cut at the limit too.
+    QByteArray inhalt;
+    if (datei.size() <= hoechstens) inhalt = datei.read(hoechstens + 1);
+    if (datei.error() != QFileDevice::NoError) {
+        problem =
+            QStringLiteral("Datei %1 kann nicht gelesen werden. %2").arg(pfad, datei.errorString());
+        return {};
+    }
+    if (datei.size() > hoechstens || inhalt.size() > hoechstens) {
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
+        problem = QStringLiteral(
+                      "Die Messdatei %1 ist zu groß: Sie darf höchstens %2 Messpunkte (%3 Byte) "
+                      "enthalten.\nEs werden keine Messpunkte gezeichnet.")
+                      .arg(pfad, deutsch.toString(hoechstens / 8), deutsch.toString(hoechstens));
+        return {};
+    }
+    return inhalt;
+}
 
 }  // namespace
 
@@ -134,8 +164,18 @@ void TGraphForm::Sicher(F&& zeichne) {
     }
 }
 
-void TGraphForm::SetzeGrenzen(float x1, float x2, float y1, float y2) {
+bool TGraphForm::SetzeGrenzen(float x1, float x2, float y1, float y2) {
     TKoordinatensystem* ks = Koordinatensystem1;
+    const bool xGut = TKoordinatensystem::GrenzenGueltig(x1, x2);
+    const bool yGut = TKoordinatensystem::GrenzenGueltig(y1, y2);
+    if (!xGut) {
+        x1 = ks->x1();
+        x2 = ks->x2();
+    }
+    if (!yGut) {
+        y1 = ks->y1();
+        y2 = ks->y2();
+    }
     ks->setx1(-1e20f);
     ks->setx2(1e20f);
     ks->sety1(-1e20f);
@@ -144,6 +184,7 @@ void TGraphForm::SetzeGrenzen(float x1, float x2, float y1, float y2) {
     ks->setx2(x2);
     ks->sety1(y1);
     ks->sety2(y2);
+    return xGut && yGut;
 }
 
 void TGraphForm::KSInit() {
@@ -200,18 +241,8 @@ void TGraphForm::Loeschen() {
 void TGraphForm::Messdaten() {
     if (!main_ || main_->Messdatei.isEmpty()) return;
     const QString pfad = main_->Messdatei;
-    QFile datei(pfad);
     QString problem;
-    QByteArray inhalt;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
-                      .arg(pfad, QString::fromStdString(Systemgrund(errno)));
-    } else {
-        inhalt = datei.readAll();
-        if (datei.error() != QFileDevice::NoError)
-            problem = QStringLiteral("Datei %1 kann nicht gelesen werden. %2")
-                          .arg(pfad, datei.errorString());
-    }
+    const QByteArray inhalt = LiesMessdatei(pfad, MessdateiHoechstens, problem);
     const quintor::Messdaten daten = LeseMessdaten(
         std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
     if (problem.isEmpty() && !daten.vollstaendig)
@@ -268,6 +299,7 @@ void TGraphForm::paint() {
         } catch (const Gleitkommaueberlauf&) {
         } catch (const Pixelfehler&) {
         }
+        if (NachSchritt) NachSchritt();
         QCoreApplication::processEvents();
         if (Stopp || schliesst_ || !AchsenGueltig() || h() >= ks->x2()) break;
     }
@@ -355,6 +387,9 @@ void TGraphForm::HilfeKnopfClick() {
 
 void TGraphForm::showEvent(QShowEvent* e) {
     TDialogFenster::showEvent(e);
+    // Restoring after minimising, or any other re-show by the window system, is not a new
+    // opening: the picture and the run stay as they are.
+    if (e->spontaneous()) return;
     schliesst_ = false;
     // The run starts inside the dialog's own event loop, so that closing can end it.
     QTimer::singleShot(0, this, &TGraphForm::FormActivate);

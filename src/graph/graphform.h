@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 #include "dialogfenster.h"
 #include "modell.h"
@@ -61,7 +62,9 @@ class TGraphForm : public TDialogFenster {
     void paint();
     void Messdaten();
     // The four limits as a whole: widened first, so that no old limit is exchanged with a new one.
-    void SetzeGrenzen(float x1, float x2, float y1, float y2);
+    // A pair that the control cannot map (equal, or without a finite range in single precision)
+    // leaves that axis as it was; false when an axis was kept.
+    bool SetzeGrenzen(float x1, float x2, float y1, float y2);
     static QString Koordinatentext(float wert);
 
     // Both axis indices name variables of the model.
@@ -70,6 +73,14 @@ class TGraphForm : public TDialogFenster {
     // Steps made by the last run, and the number of runs ended so far.
     long long Schritte() const { return schritte_; }
     long long Laeufe() const { return laeufe_; }
+
+    // Called after every step of a run, before the pending events are handled: lets a test act
+    // at a chosen step as a click between two steps would.
+    std::function<void()> NachSchritt;
+
+    // The largest measurement file that is read: 16 MB, 2,097,152 points.
+    static constexpr qint64 kMessdateiHoechstens = qint64{16} * 1024 * 1024;
+    qint64 MessdateiHoechstens = kMessdateiHoechstens;
 
   public slots:
     void VarWahlKnopfClick();

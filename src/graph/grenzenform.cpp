@@ -13,19 +13,28 @@
 #include <QSpinBox>
 
 #include "dialoge.h"
-#include "schrift.h"
 #include "hilfe.h"
 #include "ks.h"
 #include "meldungen.h"
+#include "schrift.h"
 #include "singedit.h"
 
 namespace quintor {
 
 namespace {
 
-
 constexpr const char* kIdentischeGrenzen =
     "Die angegebenen Intervallgrenzen dürfen nicht identisch sein!";
+// The range between the limits must fit a single, or the scale would read NAN and INF.
+constexpr const char* kZuWeitAuseinander =
+    "Die angegebenen Intervallgrenzen liegen zu weit auseinander!";
+
+// The message for a pair of limits that cannot be taken over, or none.
+const char* Einwand(float a, float b) {
+    if (a == b) return kIdentischeGrenzen;
+    if (!TKoordinatensystem::SpanneEndlich(a, b)) return kZuWeitAuseinander;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -155,19 +164,11 @@ void TGrenzenForm::FormActivate() {
 
 void TGrenzenForm::OKBtnClick() {
     try {
-        const float a = x1Edit->Number();
-        if (x2Edit->Number() == a) {
-            dialoge_.Melde(Meldungsart::Fehler, kIdentischeGrenzen);
-            Abweisen = true;
-        } else {
-            const float b = y1Edit->Number();
-            if (y2Edit->Number() == b) {
-                dialoge_.Melde(Meldungsart::Fehler, kIdentischeGrenzen);
-                Abweisen = true;
-            } else {
-                Abweisen = false;
-            }
-        }
+        // The x pair first; the y pair is read only when the x pair is fine.
+        const char* einwand = Einwand(x1Edit->Number(), x2Edit->Number());
+        if (!einwand) einwand = Einwand(y1Edit->Number(), y2Edit->Number());
+        if (einwand) dialoge_.Melde(Meldungsart::Fehler, einwand);
+        Abweisen = einwand != nullptr;
     } catch (const Gleitkommaueberlauf&) {
         // A limit beyond the single range could not be taken over by the graph window.
         dialoge_.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);

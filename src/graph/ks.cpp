@@ -161,22 +161,32 @@ TKoordinatensystem::TKoordinatensystem(QWidget* parent) : QWidget(parent) {
 
 // ---- Properties ----
 
+bool TKoordinatensystem::SpanneEndlich(float a, float b) {
+    // The range is kept as a single, so it must fit there, not only in extended precision.
+    return std::isfinite(a) && std::isfinite(b) &&
+           std::isfinite(static_cast<float>(std::fabs(static_cast<long double>(b) - a)));
+}
+
 void TKoordinatensystem::setx1(float v) {
+    if (!SpanneEndlich(v, x2_)) return;
     x1_ = v;
     Skalieren();
 }
 
 void TKoordinatensystem::setx2(float v) {
+    if (!SpanneEndlich(x1_, v)) return;
     x2_ = v;
     Skalieren();
 }
 
 void TKoordinatensystem::sety1(float v) {
+    if (!SpanneEndlich(v, y2_)) return;
     y1_ = v;
     Skalieren();
 }
 
 void TKoordinatensystem::sety2(float v) {
+    if (!SpanneEndlich(y1_, v)) return;
     y2_ = v;
     Skalieren();
 }

@@ -31,7 +31,9 @@ class TKoordinatensystem : public QWidget {
 
     static constexpr int xRand = 30, yRand = 30, Skalenbreite = 20;
 
-    // Properties. Limit setters store, then Skalieren (which orders a reversed pair).
+    // Properties. Limit setters store, then Skalieren (which orders a reversed pair). A limit
+    // that is not finite, or whose range to the other limit of its axis is not finite in single
+    // precision, is not taken: the axis keeps its limits.
     TSkala Skalenart() const { return skalenart_; }
     void setSkalenart(TSkala s) { skalenart_ = s; }
     QColor GraphFarbe() const { return graphFarbe_; }
@@ -60,6 +62,11 @@ class TKoordinatensystem : public QWidget {
     void setxint(int pixel);  // x := xWert(xNormAusPixel(pixel)); the field stays
     int yint() const { return yint_; }
     void setyint(int pixel);
+
+    // Both limits finite and the range between them finite in single precision.
+    static bool SpanneEndlich(float a, float b);
+    // A pair the control can map: distinct, with a finite range.
+    static bool GrenzenGueltig(float a, float b) { return a != b && SpanneEndlich(a, b); }
 
     // Internal values, readable for the owner and the tests.
     float dx() const { return dx_; }

@@ -1,6 +1,7 @@
 #include "tabellenform.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -108,10 +109,12 @@ QString TTabellenform::DatenZeile() const {
 }
 
 void TTabellenform::HaengeAn(const QString& zeile) {
-    if (zeilen_ >= Kapazitaet) throw SpeicherErschoepft{};
+    const long long zeichen = zeile.size() + (zeilen_ > 0 ? 1 : 0);
+    if (zeilen_ >= Kapazitaet || zeichen_ + zeichen > KapazitaetZeichen) throw SpeicherErschoepft{};
     if (zeilen_ > 0) puffer_ += QLatin1Char('\n');
     puffer_ += zeile;
     ++zeilen_;
+    zeichen_ += zeichen;
 }
 
 void TTabellenform::Schreibe() {
@@ -128,6 +131,7 @@ void TTabellenform::Leere() {
     Memo1->clear();
     puffer_.clear();
     zeilen_ = 0;
+    zeichen_ = 0;
 }
 
 QString TTabellenform::Text() {
@@ -240,6 +244,14 @@ void TTabellenform::showEvent(QShowEvent* e) {
     schliesst_ = false;
     // From the dialog's own event loop, so that closing can end the run.
     QTimer::singleShot(0, this, &TTabellenform::FormActivate);
+}
+
+void TTabellenform::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    TDialogFenster::keyPressEvent(e);
 }
 
 void TTabellenform::FormActivate() {

@@ -23,13 +23,16 @@ class TTabVarWahlForm;
 class TTabellenform : public TDialogFenster {
     Q_OBJECT
 
-public:
+  public:
     TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
     void SetzeFenster(TMainForm* main, TTabVarWahlForm* auswahl);
 
-    // The text area holds at most this many lines; reaching it ends the run as a failure does.
+    // The text area holds at most this many lines and characters; reaching either ends the run
+    // as a failure does. A full table then needs about 0.4 GB, copying all of it about 0.7 GB.
     static constexpr long long kKapazitaet = 1'000'000;
+    static constexpr long long kKapazitaetZeichen = 100'000'000;
     long long Kapazitaet = kKapazitaet;
+    long long KapazitaetZeichen = kKapazitaetZeichen;
     // The frame around the window that the layout rule counts in its height.
     static constexpr int kRahmenhoehe = 27;
 
@@ -52,7 +55,7 @@ public:
     bool LaeuftGerade() const { return tiefe_ > 0; }
     long long Laeufe() const { return laeufe_; }
 
-public slots:
+  public slots:
     void StopBtnClick();
     void WeiterBtnClick();
     void NeuBtnClick();
@@ -60,11 +63,13 @@ public slots:
     void FormActivate();
     void done(int ergebnis) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
+    // Escape does not close the window: only "OK" and the close box throw a table away.
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     void FormResize();
     std::vector<std::int32_t> Spalten() const;
     // Lines go into a buffer that reaches the text area at most about 60 times a second.
@@ -79,9 +84,10 @@ private:
     TTabVarWahlForm* auswahl_ = nullptr;
 
     QString puffer_;
-    long long zeilen_ = 0;  // lines in the text area and the buffer together
+    long long zeilen_ = 0;   // lines in the text area and the buffer together
+    long long zeichen_ = 0;  // their characters, line breaks included
     QElapsedTimer seitSchreiben_;
-    int tiefe_ = 0;         // nested runs ("Neu" during a run)
+    int tiefe_ = 0;  // nested runs ("Neu" during a run)
     bool schliesst_ = false;
     long long laeufe_ = 0;
 };

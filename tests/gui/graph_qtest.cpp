@@ -1,5 +1,8 @@
 // The graph window: its runs in line and point mode, halt, abort, zoom, coordinates, measured
-// data, and closing during a run.
+// data, limits it refuses, re-showing by the window system, and closing during a run. Runs are
+// halted, aborted or closed at a counted step, never after a time.
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,6 +12,8 @@
 #include <QToolButton>
 #include <QtEndian>
 #include <bit>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "anwendung.h"
@@ -23,6 +28,12 @@ using namespace quintor;
 namespace {
 
 constexpr QRgb kSchwarz = 0xff000000u;
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+// Waits for a condition that the event loop brings about; the bound only ends a test that hangs.
+bool Warte(const std::function<bool()>& bedingung) {
+    return QTest::qWaitFor(bedingung, 120'000);
+}
 
 int Schwarze(const QImage& bild) {
     int n = 0;
@@ -59,8 +70,24 @@ class GraphTest : public QObject {
     void OeffneUndWarte() {
         const long long laeufe = g->Laeufe();
         g->show();
-        QTRY_VERIFY(g->Laeufe() > laeufe && !g->LaeuftGerade());
+        QVERIFY(Warte([&] { return g->Laeufe() > laeufe && !g->LaeuftGerade(); }));
     }
+    // Acts on the run after its n-th step, as a click between two steps does.
+    void Nach(long long n, std::function<void()> aktion) {
+        g->NachSchritt = [this, n, aktion] {
+            if (g->Schritte() == n) aktion();
+        };
+    }
+    // What the window system sends when a minimised window is restored.
+    void Wiederhergestellt() {
+        QHideEvent weg;
+        QShowEvent da;
+        for (QEvent* e : std::initializer_list<QEvent*>{&weg, &da}) {
+            QSpontaneKeyEvent::setSpontaneous(e);
+            QApplication::instance()->notify(g, e);
+        }
+    }
+    QList<float> Grenzen() { return {ks->x1(), ks->x2(), ks->y1(), ks->y2()}; }
     float Wert(int nr) { return f->Daten().Variablen[static_cast<std::size_t>(nr)].Wert; }
     void Maus(QEvent::Type art, QPoint p) {
         QMouseEvent e(art, p, ks->mapToGlobal(p), Qt::LeftButton,
@@ -131,26 +158,27 @@ class GraphTest : public QObject {
     }
 
     void AnhaltenUndWeiterOhneStrich() {
-        Modell("X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,01"}, 1, 2);
-        QTimer::singleShot(30, g, [this] { g->HaltKnopfClick(); });
+        Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
+        g->SetzeGrenzen(-10, 100, -10, 100);
+        Nach(30, [this] { g->HaltKnopfClick(); });
         OeffneUndWarte();
-        const float x = Wert(1), v = Wert(2);
-        QVERIFY(x != 1.0f || v != 0.0f);  // kept, not reset
+        QCOMPARE(g->Schritte(), 30LL);
+        QCOMPARE(Wert(1), 30.0f);  // kept, not reset
         QVERIFY(!g->Abgebrochen);
-        // Continuing starts at the current point: from it, not from the old pen position.
-        QTimer::singleShot(30, g, [this] { g->HaltKnopfClick(); });
+        // Continuing starts at the current point, not at the start values.
+        Nach(5, [this] { g->HaltKnopfClick(); });
         g->ZeigenKnopfClick();
-        QVERIFY(g->Schritte() > 0);
+        QCOMPARE(Wert(1), 35.0f);
     }
 
     void AbbruchSetztZurueckUndDerNaechsteLaufLoescht() {
         Modell("X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,01"}, 1, 2);
-        QTimer::singleShot(30, g, [this] { g->AbbruchKnopfClick(); });
+        Nach(20, [this] { g->AbbruchKnopfClick(); });
         OeffneUndWarte();
         QVERIFY(g->Abgebrochen);
         QCOMPARE(Wert(1), 1.0f);
         ks->KaestchenZeichnen(5, 5);  // something the clearing must remove
-        QTimer::singleShot(30, g, [this] { g->HaltKnopfClick(); });
+        Nach(5, [this] { g->HaltKnopfClick(); });
         g->ZeigenKnopfClick();
         QVERIFY(ks->Bild().pixel(ks->xPixel(ks->xNorm(5)) + 2, ks->yPixel(ks->yNorm(5))) !=
                 kSchwarz);
@@ -159,10 +187,10 @@ class GraphTest : public QObject {
     void ZoomInBeideRichtungenUndKlickOhneBewegung() {
         Modell("T:=T+1\nY:=1", {"0", "0"}, 1, 2);
         OeffneUndWarte();
-        Ziehe({100, 50}, {300, 200});
+        Ziehe({100, 50}, {300, 200});  // the run after the zoom ends at the new right edge
         const float x1 = ks->x1(), x2 = ks->x2(), y1 = ks->y1(), y2 = ks->y2();
         QVERIFY(x1 < x2 && y1 < y2);
-        QTRY_VERIFY(!g->LaeuftGerade());
+        QVERIFY(!g->LaeuftGerade());
         g->SetzeGrenzen(-10, 10, -10, 10);
         ks->Skalieren();
         Ziehe({300, 200}, {100, 50});
@@ -170,7 +198,7 @@ class GraphTest : public QObject {
         QCOMPARE(ks->x2(), x2);
         QCOMPARE(ks->y1(), y1);
         QCOMPARE(ks->y2(), y2);
-        QTRY_VERIFY(!g->LaeuftGerade());
+        QVERIFY(!g->LaeuftGerade());
         // A click without movement erases its own rectangle and keeps the limits.
         const QImage vorher = ks->Bild();
         Ziehe({120, 80}, {120, 80});
@@ -224,16 +252,100 @@ class GraphTest : public QObject {
         QStringList titel;
         test::SchliesseDialoge(&titel, 1);
         g->show();
-        QTRY_COMPARE(titel, QStringList{"Variablenauswahl"});
+        QVERIFY(Warte([&] { return !titel.isEmpty(); }));
+        QCOMPARE(titel, QStringList{"Variablenauswahl"});
         QVERIFY(!g->AchsenGewaehlt);
         QCOMPARE(g->Schritte(), 0LL);
     }
 
+    // Restoring a minimised window is not a new opening: no clearing, no restart.
+    void WiederherstellenIstKeinNeuesOeffnen() {
+        Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
+        g->SetzeGrenzen(-10, 1000, -10, 1000);
+        g->NachSchritt = [this] {
+            if (g->Schritte() == 20) Wiederhergestellt();
+            if (g->Schritte() == 30) g->HaltKnopfClick();
+        };
+        OeffneUndWarte();
+        QCOMPARE(Wert(1), 30.0f);  // one run of 30 steps, not restarted at step 20
+        const long long laeufe = g->Laeufe();
+        const QImage bild = ks->Bild();
+        g->NachSchritt = nullptr;
+        Wiederhergestellt();  // while halted
+        QCoreApplication::processEvents();
+        QCOMPARE(g->Laeufe(), laeufe);
+        QCOMPARE(ks->Bild(), bild);
+        QCOMPARE(Wert(1), 30.0f);
+        Nach(5, [this] { g->HaltKnopfClick(); });
+        g->ZeigenKnopfClick();  // the halted run goes on
+        QCOMPARE(Wert(1), 35.0f);
+    }
+
+    // A pair without a finite range in single precision never reaches the coordinate system:
+    // that axis keeps its limits, as it does for an equal pair.
+    void GrenzenOhneEndlicheSpanneBleiben() {
+        const struct {
+            float x1, x2, y1, y2;
+            bool genommen;
+            QList<float> danach;
+        } faelle[] = {
+            {-3e38f, 3e38f, 0, 1, false, {-10, 10, 0, 1}},
+            {1, 2, -3e38f, 3e38f, false, {1, 2, -10, 10}},
+            {5, 5, kInf, 1, false, {-10, 10, -10, 10}},
+            {std::nanf(""), 1, 3e38f, -3e38f, false, {-10, 10, -10, 10}},
+            {-1.7e38f, 1.7e38f, 7, -3, true, {-1.7e38f, 1.7e38f, -3, 7}},
+        };
+        for (const auto& fall : faelle) {
+            QVERIFY(g->SetzeGrenzen(-10, 10, -10, 10));
+            QCOMPARE(g->SetzeGrenzen(fall.x1, fall.x2, fall.y1, fall.y2), fall.genommen);
+            QCOMPARE(Grenzen(), fall.danach);
+            QVERIFY(std::isfinite(ks->dx()) && std::isfinite(ks->dy()));
+        }
+        // The control's own setters keep a limit that would leave no finite range.
+        g->SetzeGrenzen(-10, 10, -1, 3e38f);
+        ks->sety1(-3e38f);
+        ks->setx2(kInf);
+        QCOMPARE(Grenzen(), QList<float>({-10, 10, -1, 3e38f}));
+    }
+
+    void ZuGrosseMessdateiWirdNichtGelesen() {
+        QTemporaryDir ordner;
+        const struct {
+            qint64 groesse, hoechstens;
+            bool gezeichnet;
+        } faelle[] = {
+            {64, 64, true},
+            {72, 64, false},
+            {qint64{1} << 30, TGraphForm::kMessdateiHoechstens, false},  // sparse: never read
+        };
+        ks->setKSFarbe(Qt::white);
+        for (const auto& fall : faelle) {
+            d.Leeren();
+            const QString pfad = ordner.filePath(QString("m%1.dat").arg(fall.groesse));
+            QFile datei(pfad);
+            QVERIFY(datei.open(QIODevice::WriteOnly) && datei.resize(fall.groesse));
+            datei.close();
+            f->Messdatei = pfad;
+            g->MessdateiHoechstens = fall.hoechstens;
+            Modell("T:=T+1\nY:=100", {"0", "100"}, 1, 2);  // the curve stays above the picture
+            g->SetzeGrenzen(-10, 10, -10, 10);
+            OeffneUndWarte();
+            g->ZeigenKnopfClick();  // the same opening: at most one message
+            // Every record is the point (0, 0): its square, or nothing.
+            QCOMPARE(ks->Bild().pixel(237 - 2, 138 - 2) == kSchwarz, fall.gezeichnet);
+            QCOMPARE(d.meldungen.size(), std::size_t{fall.gezeichnet ? 0u : 1u});
+            if (!fall.gezeichnet)
+                QVERIFY(d.meldungen[0].text.startsWith("Die Messdatei " + pfad + " ist zu groß"));
+            g->hide();
+        }
+    }
+
     void SchliessenWaehrendDesLaufs() {
         Modell("X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,01"}, 1, 2);
-        QTimer::singleShot(30, g, [this] { g->reject(); });
+        Nach(20, [this] { g->reject(); });
         g->show();
-        QTRY_VERIFY(!g->isVisible() && !g->LaeuftGerade());
+        QVERIFY(Warte([this] { return !g->isVisible() && !g->LaeuftGerade(); }));
+        QCOMPARE(g->Schritte(), 20LL);
         QVERIFY(g->Stopp);
         QVERIFY(g->VarWahlKnopf->isEnabled());
     }

@@ -70,7 +70,7 @@ class GraphDialogeTest : public QObject {
     }
     void Zeige(QDialog* f) {
         f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(QTest::qWaitForWindowExposed(f, 120'000));  // the bound only ends a hang
     }
     void Grenzen(const char* x1, const char* x2, const char* y1, const char* y2) {
         gf->x1Edit->setText(x1);
@@ -286,9 +286,33 @@ class GraphDialogeTest : public QObject {
         QCOMPARE(d.Texte().last(), QString::fromUtf8("Gleitkommaüberlauf"));
         QCOMPARE(d.meldungen.back().art, Meldungsart::Fehler);
         QVERIFY(gf->isVisible());
+        // So is a pair whose range leaves the single range, the x pair first.
+        const QString zuWeit = "Die angegebenen Intervallgrenzen liegen zu weit auseinander!";
+        const struct {
+            const char *x1, *x2, *y1, *y2;
+            QString text;
+        } faelle[] = {
+            {"-10", "10", "-3E38", "3E38", zuWeit},
+            {"3E38", "-3E38", "1", "1", zuWeit},
+            {"-3E38", "3E38", "1E50", "1", zuWeit},
+            {"0", "0", "-3E38", "3E38",
+             "Die angegebenen Intervallgrenzen dürfen nicht identisch sein!"},
+        };
+        for (const auto& fall : faelle) {
+            Grenzen(fall.x1, fall.x2, fall.y1, fall.y2);
+            gf->OKBtn->click();
+            QCOMPARE(d.Texte().last(), fall.text);
+            QCOMPARE(d.meldungen.back().art, Meldungsart::Fehler);
+            QVERIFY(gf->isVisible() && gf->Abweisen);
+        }
         gf->CancelBtn->click();
         QVERIFY(!gf->isVisible());
         QCOMPARE(gf->result(), int(QDialog::Rejected));
+        // The widest range a single holds is fine.
+        Zeige(gf.get());
+        Grenzen("-1,7E38", "1,7E38", "-10", "10");
+        gf->OKBtn->click();
+        QCOMPARE(gf->result(), int(QDialog::Accepted));
     }
 
     void FarbenSchonNachAbgewiesenemOkImKoordinatensystem() {

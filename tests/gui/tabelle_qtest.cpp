@@ -1,5 +1,6 @@
 // The table window and its column dialog: counts and skips, continuing, restarting, stopping
-// and closing during a run, failures, copy, the layout rule, and agreement with the batch runner.
+// and closing during a run, failures and capacity, Escape, copy, the layout rule, and agreement
+// with the batch runner. Buttons are pressed once a condition holds, never after a time.
 #include <QClipboard>
 #include <QFile>
 #include <QListWidget>
@@ -106,7 +107,8 @@ class TabelleTest : public QObject {
     bool Oeffne() {
         if (t->isVisible()) t->reject();
         t->show();
-        return QTest::qWaitFor([this] { return auftraege.empty() && !t->LaeuftGerade(); });
+        // The bound only ends a test that hangs.
+        return QTest::qWaitFor([this] { return auftraege.empty() && !t->LaeuftGerade(); }, 120'000);
     }
     void Modell(const QString& text, const QStringList& startwerte, int wiederholungen) {
         f->Memo1->setPlainText(text);
@@ -246,21 +248,26 @@ class TabelleTest : public QObject {
         QCOMPARE(d.Texte(), QStringList({kVoll, kVoll}));
     }
 
+    // Bounded in lines and in characters (line breaks included; a line here is 12 characters).
     void KapazitaetEndetDenLaufUndBehaeltJedeZeile() {
         const struct {
-            long long kap;
+            long long kap, zeichen;
             QStringList zeilen;
             float n;
         } faelle[] = {
-            {1, {kN}, 1},
-            {2, {kN, ""}, 1},
-            {10, QStringList({kN, ""}) + Daten(1, 8), 9},
-            {22, QStringList({kN, ""}) + Daten(1, 20), 21},  // exactly full: no failure yet
+            {1, 1000, {kN}, 1},
+            {2, 1000, {kN, ""}, 1},
+            {10, 1000, QStringList({kN, ""}) + Daten(1, 8), 9},
+            {22, 1000, QStringList({kN, ""}) + Daten(1, 20), 21},  // exactly full: no failure yet
+            {1000, 12, {kN}, 1},
+            {1000, 13, {kN, ""}, 1},
+            {1000, 13 + 8 * 13 + 12, QStringList({kN, ""}) + Daten(1, 8), 9},
         };
         for (const auto& fall : faelle) {
             d.Leeren();
             Modell("N:=N+1", {"1"}, 20);
             t->Kapazitaet = fall.kap;
+            t->KapazitaetZeichen = fall.zeichen;
             Waehle({"N"});
             QVERIFY(Oeffne());
             if (fall.kap == 22) {
@@ -345,6 +352,21 @@ class TabelleTest : public QObject {
         QCOMPARE(Zeilen(), QStringList({kN, ""}) + Daten(1, 300));
         QCOMPARE(Wert(), 301.0f);
         QVERIFY(Angehalten());
+    }
+
+    // Escape keeps the window and its table; "OK" and the close box close it.
+    void EscapeSchliesstNicht() {
+        Modell("N:=N+1", {"1"}, 3);
+        Waehle({"N"});
+        QVERIFY(Oeffne());
+        const QString text = t->Text();
+        QTest::keyClick(t, Qt::Key_Escape);
+        QTest::keyClick(t->Memo1, Qt::Key_Escape);
+        QVERIFY(t->isVisible());
+        QCOMPARE(t->Text(), text);
+        QVERIFY(Angehalten());
+        t->close();
+        QVERIFY(!t->isVisible());
     }
 
     void FensterhoeheSetztTextfeldUndKnoepfe() {
