@@ -80,10 +80,12 @@ for p in quintor quintor-batch; do
     [ -x "$WURZEL/usr/bin/$p" ] || fehler "/usr/bin/$p ist nicht ausführbar."
 done
 
-# Package fields.
+# Package fields. The names in Depends, one a line, without versions and alternatives' bars.
 abh=$(dpkg-deb -f "$DEB" Depends)
-for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
-    grep -q "\b$p\b" <<<"$abh" || fehler "Das Paket hängt nicht von $p ab (Depends: $abh)."
+namen=$(tr ',|' '\n\n' <<<"$abh" | sed -e 's/(.*)//' -e 's/:any//' -e 's/[[:space:]]//g')
+for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n \
+    qt6-qpa-plugins; do
+    grep -qx -- "$p" <<<"$namen" || fehler "Das Paket hängt nicht von $p ab (Depends: $abh)."
 done
 [ "$(dpkg-deb -f "$DEB" Package)" = quintor ] || fehler "Der Paketname ist nicht quintor."
 

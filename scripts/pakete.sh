@@ -2,7 +2,7 @@
 
 # Packages by purpose.
 PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev"
-PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation"
+PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation qt6-qpa-plugins"
 PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev"
 PAKETE_FUZZ="clang libclang-rt-14-dev"
 # Building and checking the Debian package (scripts/paket_pruefen.sh).

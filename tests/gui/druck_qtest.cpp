@@ -231,7 +231,7 @@ class DruckTest : public QObject {
             QSKIP("pdftotext is not installed");
         QProcess leser;
         leser.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
-        QVERIFY(leser.waitForFinished());
+        QVERIFY(leser.waitForFinished(-1));
         QStringList gelesen;
         for (const QString& l : QString::fromUtf8(leser.readAllStandardOutput()).split('\n')) {
             const QString t = l.trimmed();

@@ -270,7 +270,7 @@ class HilfeTest : public QObject {
         TMainForm* f = a.fenster.MainForm;
         f->show();
         f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f));
+        QVERIFY(QTest::qWaitForWindowActive(f, test::kOhneFrist));
         QTest::keyClick(f, Qt::Key_F1);
         QCOMPARE(hilfe.aufrufe, QStringList{"Inhalt"});
 

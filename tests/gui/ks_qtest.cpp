@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ks.h"
+#include "testdialoge.h"
 
 using namespace quintor;
 
@@ -358,7 +359,7 @@ class KsTest : public QObject {
     void bildschirmUndZwischenablage() {
         auto ks = Neu();
         ks->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ks.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(ks.get(), test::kOhneFrist));
         ks->setRasteranzahl(10);
         ks->KaestchenZeichnen(0, 0);
         ks->ZeigeSofort();

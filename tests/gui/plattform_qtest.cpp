@@ -20,9 +20,10 @@ struct Box {
     QStringList knoepfe;
 };
 
-// Looks at the next message box, then presses the button with `druecke` in its text.
+// Looks at the next message box, then presses the button with `druecke` in its text. The box's
+// own event loop is the first to run after this, so the box is up when the call comes.
 void PruefeNaechsteBox(Box& gesehen, const QString& druecke) {
-    QTimer::singleShot(50, [&gesehen, druecke] {
+    QTimer::singleShot(0, [&gesehen, druecke] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         gesehen.titel = box->windowTitle();

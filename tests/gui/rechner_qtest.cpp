@@ -127,7 +127,7 @@ class RechnerTest : public QObject {
     void FensterBedienung() {
         TRechnerFenster f;
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(QTest::qWaitForWindowExposed(&f, test::kOhneFrist));
         QCOMPARE(f.windowTitle(), QString("Taschenrechner"));
         QVERIFY(f.ErgebnisEdit->isReadOnly());
         QVERIFY(!f.KopierenKnopf->isEnabled());
@@ -172,7 +172,7 @@ class RechnerTest : public QObject {
         Anwendung a(d, h, {});
         TMainForm* m = a.fenster.MainForm;
         m->show();
-        QVERIFY(QTest::qWaitForWindowActive(m));
+        QVERIFY(QTest::qWaitForWindowActive(m, test::kOhneFrist));
         m->Memo1->setFocus();
         m->Memo1->setPlainText("X:=X*K");
         m->StringGrid1->setFocus();  // scans: X and K
@@ -188,7 +188,7 @@ class RechnerTest : public QObject {
         QVERIFY(r);
         QVERIFY(r->isVisible());
         QVERIFY(!r->isModal());
-        QVERIFY(QTest::qWaitForWindowExposed(r));
+        QVERIFY(QTest::qWaitForWindowExposed(r, test::kOhneFrist));
         r->AusdruckEdit->setText("2^-1");
         r->RechnenKnopf->click();
         r->close();

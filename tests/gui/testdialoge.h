@@ -2,13 +2,14 @@
 // answered from a list, and a box nobody expected fails the test instead of hanging it.
 #pragma once
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -96,17 +97,23 @@ inline void SchliesseDialoge(QStringList* titel, int anzahl) {
 }
 
 // Fails the test instead of hanging it when a modal window stays open that no test step closes:
-// after two seconds the window is closed and `ausgeloest` names it.
+// when the same window is still the active modal one after 20 of the watcher's rounds, in each
+// of which the event loop went idle (so every closer had its turn), it is closed and
+// `ausgeloest` names it. Counted in idle rounds, not in time: on a busy machine they only come
+// later, and a window busy with a run is never taken for a stuck one.
 class ModalWaechter {
   public:
     ModalWaechter() {
+        QObject::connect(QAbstractEventDispatcher::instance(),
+                         &QAbstractEventDispatcher::aboutToBlock, &wecker_,
+                         [this] { leerlauf_ = true; });
         wecker_.setInterval(100);
         QObject::connect(&wecker_, &QTimer::timeout, [this] {
             QWidget* w = QApplication::activeModalWidget();
             if (w != offen_) {
                 offen_ = w;
-                seit_.start();
-            } else if (w && seit_.elapsed() > 2000) {
+                runden_ = 0;
+            } else if (w && leerlauf_ && ++runden_ >= 20) {
                 ausgeloest =
                     w->windowTitle().isEmpty() ? QStringLiteral("(ohne Titel)") : w->windowTitle();
                 if (auto* d = qobject_cast<QDialog*>(w))
@@ -114,6 +121,7 @@ class ModalWaechter {
                 else
                     w->close();
             }
+            leerlauf_ = false;
         });
         wecker_.start();
     }
@@ -122,7 +130,16 @@ class ModalWaechter {
   private:
     QTimer wecker_;
     QWidget* offen_ = nullptr;
-    QElapsedTimer seit_;
+    int runden_ = 0;
+    bool leerlauf_ = false;
 };
+
+// Waits, dispatching events, until `bedingung` holds. The bound only ends a hang; nothing
+// depends on how long the wait takes.
+constexpr int kOhneFrist = 24 * 60 * 60 * 1000;
+template <typename Bedingung>
+bool WarteBis(Bedingung bedingung) {
+    return QTest::qWaitFor(bedingung, kOhneFrist);
+}
 
 }  // namespace quintor::test
