@@ -3,7 +3,7 @@
 # Packages by purpose.
 PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev"
 PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation qt6-qpa-plugins"
-PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev"
+PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth"
 PAKETE_FUZZ="clang libclang-rt-14-dev"
 # Building and checking the Debian package (scripts/paket_pruefen.sh).
 PAKETE_PAKET="dpkg-dev file desktop-file-utils appstream"

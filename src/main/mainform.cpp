@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -112,6 +115,11 @@ TMainForm::TMainForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QStringList
         d.setFileMode(QFileDialog::AnyFile);
         return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
     };
+    Schriftwahl = [this](const QFont& vorgabe) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont gewaehlt = QFontDialog::getFont(&ok, vorgabe, this);
+        return ok ? std::optional<QFont>(gewaehlt) : std::nullopt;
+    };
 }
 
 TMainForm::~TMainForm() {
@@ -150,7 +158,7 @@ void TMainForm::BaueFenster() {
     Label1->setFont(Schrift("MS Sans Serif", 16, true));
     Label1->move(16, 8);
     Label1->adjustSize();
-    SpinEdit1 = new QSpinBox(Panel1);
+    SpinEdit1 = new TSpinEdit(Panel1);
     SpinEdit1->setGeometry(112, 6, 73, 26);
     SpinEdit1->setFont(Schrift("MS Sans Serif", 15, true));
     SpinEdit1->setRange(0, 10000);
@@ -163,7 +171,8 @@ void TMainForm::BaueFenster() {
     Label2->adjustSize();
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setGeometry(16, 40, 353, 321);
-    Memo1->setFont(Schrift("Courier New", 19, true));
+    Memo1->setFont(EditorSchrift());
+    Memo1->setTabChangesFocus(true);  // Tab goes on to the grid; equations hold no tabs
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -217,6 +226,22 @@ void TMainForm::BaueFenster() {
     QWidget* reihe[] = {SpinEdit1,    Memo1,           StringGrid1, BerechneKnopf, ZaehlerEdit,
                         AbbruchKnopf, StartWerteKnopf, EinzelKnopf, RotaryKnob1};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+QFont TMainForm::EditorSchrift() {
+    // "Courier New" under the names the system draws it with: the font dialog lists only real
+    // families and their own style names, and opens on its first entry for any other name (a
+    // translated "Fett" included).
+    const QString familie = QFontInfo(QFont(QStringLiteral("Courier New"))).family();
+    QFont f(familie);
+    f.setPointSize(14);
+    f.setBold(true);
+    for (const QString& stil : QFontDatabase::styles(familie))
+        if (QFontDatabase::bold(familie, stil) && !QFontDatabase::italic(familie, stil)) {
+            f.setStyleName(stil);
+            break;
+        }
+    return f;
 }
 
 void TMainForm::BaueWerkzeugleiste() {

@@ -2,17 +2,20 @@
 // counter, speed knob, tool bar, menu and status line. The program's only non-modal window.
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "fensterliste.h"
 #include "modell.h"
 #include "rechner.h"
 #include "schritt.h"
+#include "spinedit.h"
 #include "win1252.h"
 
 class QAction;
@@ -23,7 +26,6 @@ class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 namespace quintor {
@@ -65,7 +67,7 @@ class TMainForm : public QMainWindow {
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QLabel* Label1 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
+    TSpinEdit* SpinEdit1 = nullptr;
     QLabel* Label2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* StartWerteKnopf = nullptr;
@@ -96,7 +98,8 @@ class TMainForm : public QMainWindow {
 
     // Scan and start values, with the grid (also used by the files and the table window).
     void SCANNEN();
-    void StartwerteInit();
+    // False when a start value failed (the message is shown): the command that reads them ends.
+    bool StartwerteInit();
     void StringgridLoeschen();
 
   public slots:
@@ -162,6 +165,8 @@ class TMainForm : public QMainWindow {
     // Graph1Click and Tabelle1Click differ only in the window shown.
     void OeffneAnsicht(QWidget* fenster);
     void FokusWechsel(QWidget* alt, QWidget* neu);
+    // The editor's font, also the font dialog's preset.
+    static QFont EditorSchrift();
 
   public:
     // The model's companion files, and the question before a command replaces the model.
@@ -178,6 +183,9 @@ class TMainForm : public QMainWindow {
     std::function<bool(QPrinter&)> DruckDialog;
     // Starts a desktop calculator and returns the launcher code; tests replace it.
     std::function<int()> Rechnerstart = [] { return StarteRechner(); };
+    // The font dialog, opened on the given font; the chosen font, or none when cancelled.
+    // Tests replace it.
+    std::function<std::optional<QFont>(const QFont&)> Schriftwahl;
 
   private:
     // Writes a file whole or not at all; false with the system's reason.

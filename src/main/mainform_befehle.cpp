@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontDialog>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -43,8 +42,8 @@ void TMainForm::SCANNEN() {
     quintor::SCANNEN(modell_, *memoText_, *StringGrid1, dialoge_);
 }
 
-void TMainForm::StartwerteInit() {
-    quintor::StartwerteInit(modell_, *StringGrid1, dialoge_);
+bool TMainForm::StartwerteInit() {
+    return quintor::StartwerteInit(modell_, *StringGrid1, dialoge_);
 }
 
 void TMainForm::StringgridLoeschen() {
@@ -119,12 +118,8 @@ void TMainForm::EditPaste() {
 }
 
 void TMainForm::Schrift1Click() {
-    QFont vorgabe(QStringLiteral("Courier New"));
-    vorgabe.setPointSize(14);
-    vorgabe.setBold(true);
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, vorgabe, this);
-    if (ok) Memo1->setFont(f);
+    // Always the editor's first font, whatever it shows now.
+    if (const auto f = Schriftwahl(EditorSchrift())) Memo1->setFont(*f);
 }
 
 void TMainForm::GleichungenClick() {
@@ -148,7 +143,8 @@ void TMainForm::OeffneAnsicht(QWidget* fenster) {
         dialoge_.Melde(Meldungsart::Warnung, "Das System muß mindestens 2 Variablen besitzen");
         return;
     }
-    StartwerteInit();
+    // A start value that failed ends the command: the window would show old values.
+    if (!StartwerteInit()) return;
     static_cast<QDialog*>(fenster)->exec();
     ZaehlerEdit->setNumber(0);
 }

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <cmath>
 
@@ -60,11 +59,8 @@ void TMainForm::AbbruchKnopfClick() {
 }
 
 void TMainForm::SpinEdit1Change() {
-    // A text that is no whole number counts as the minimum.
-    bool ok = false;
-    const int wert = SpinEdit1->cleanText().trimmed().toInt(&ok);
-    Wiederholungen =
-        ok ? std::clamp(wert, SpinEdit1->minimum(), SpinEdit1->maximum()) : SpinEdit1->minimum();
+    // A text that is no whole number counts as the minimum, 0.
+    Wiederholungen = SpinEdit1->Zahl();
 }
 
 void TMainForm::RotaryKnob1Change() {

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSpinBox>
 #include <QToolButton>
 
 #include "listenwahl.h"
@@ -62,7 +61,7 @@ TTabVarWahlForm::TTabVarWahlForm(Modell& modell, QWidget* parent)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(SymbolIcon(Symbol::Tabelle).pixmap(24, 24));
 
-    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1 = new TSpinEdit(this);
     SpinEdit1->setGeometry(32, 224, 57, 26);
     SpinEdit1->setRange(0, 1000);
     SpinEdit1->setValue(0);
@@ -94,9 +93,7 @@ TTabVarWahlForm::TTabVarWahlForm(Modell& modell, QWidget* parent)
 }
 
 int TTabVarWahlForm::Auslassen() const {
-    bool ok = false;
-    const int wert = SpinEdit1->cleanText().trimmed().toInt(&ok);
-    return ok ? std::clamp(wert, 0, 1000) : 0;
+    return SpinEdit1->Zahl();
 }
 
 void TTabVarWahlForm::showEvent(QShowEvent* e) {

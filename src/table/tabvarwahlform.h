@@ -6,11 +6,11 @@
 #include <cstdint>
 
 #include "dialogfenster.h"
+#include "spinedit.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 namespace quintor {
@@ -27,7 +27,7 @@ public:
     QListWidget *SrcList = nullptr, *DstList = nullptr;
     QToolButton *IncludeBtn = nullptr, *IncAllBtn = nullptr, *ExcludeBtn = nullptr,
                 *ExAllBtn = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;  // lines to leave out; kept for the program's lifetime
+    TSpinEdit* SpinEdit1 = nullptr;  // lines to leave out; kept for the program's lifetime
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr;
 
     // The chosen columns (variable numbers from 1), valid after OK; 0 after every opening.

@@ -21,12 +21,14 @@ using namespace quintor;
 
 namespace {
 
-// Runs `was` once `dialog` is the active modal window; exec() goes on meanwhile.
+// Runs `was` once `dialog` is the modal window and has been activated (so that it has the
+// focus), however long that takes; exec() goes on meanwhile.
 void Sobald(QDialog* dialog, std::function<void()> was) {
     auto* wecker = new QTimer(dialog);
     wecker->setInterval(10);
     QObject::connect(wecker, &QTimer::timeout, [wecker, dialog, was] {
-        if (QApplication::activeModalWidget() != dialog) return;
+        if (QApplication::activeModalWidget() != dialog || QApplication::activeWindow() != dialog)
+            return;
         wecker->stop();
         wecker->deleteLater();
         was();

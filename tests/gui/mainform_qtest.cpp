@@ -2,6 +2,8 @@
 // run with its controls, and the commands' checks and messages.
 #include <QAction>
 #include <QClipboard>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
@@ -14,14 +16,39 @@
 #include <memory>
 
 #include "anwendung.h"
+#include "anwendung_einrichten.h"
 #include "intedit.h"
 #include "konstform.h"
 #include "mainform.h"
 #include "rotaryswitch.h"
 #include "stringgrid.h"
+#include "tabvarwahlform.h"
 #include "testdialoge.h"
 
 using namespace quintor;
+
+namespace {
+
+// How long a test waits for the window system at most: only a hung test gets that far.
+constexpr int kGeduld = 60000;
+
+// Records the title of every dialog that opens and closes it again at once.
+class Fensterfaenger : public QObject {
+  public:
+    QStringList titel;
+    Fensterfaenger() { qApp->installEventFilter(this); }
+    ~Fensterfaenger() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* dialog = qobject_cast<QDialog*>(o);
+        if (dialog && e->type() == QEvent::Show) {
+            titel << dialog->windowTitle();
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 class MainFormTest : public QObject {
     Q_OBJECT
@@ -38,7 +65,7 @@ class MainFormTest : public QObject {
         a = std::make_unique<Anwendung>(d, h, argumente);
         f = a->fenster.MainForm;
         f->show();
-        QVERIFY(QTest::qWaitForWindowActive(f));
+        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
         f->Verzoegerung = 0;  // no pauses in tests
     }
     // Types a model and leaves the editor, which scans it.
@@ -61,6 +88,8 @@ class MainFormTest : public QObject {
     }
 
   private slots:
+    // As the program runs: German standard texts, font substitutes, tool tip pause.
+    void initTestCase() { RichteAnwendungEin(*qApp); }
     void init() {
         waechter = std::make_unique<test::ModalWaechter>();
         Starte();
@@ -135,7 +164,6 @@ class MainFormTest : public QObject {
     void AbbruchNachDemLaufendenSchritt() {
         Modell("X:=X+1");
         Startwerte({"0"});
-        f->Verzoegerung = 5;
         connect(f->ZaehlerEdit, &QLineEdit::textChanged, f, [this](const QString& t) {
             if (t == "5") {
                 QVERIFY(f->AbbruchKnopf->isEnabled());
@@ -172,14 +200,14 @@ class MainFormTest : public QObject {
             f->RotaryKnob1->setValue(fall.knopf);
             QCOMPARE(f->Verzoegerung, fall.verzoegerung);
         }
-        // The pause lasts more than its milliseconds and lets events through.
+        // The pause lets events through, and closing the window ends even a long one.
         bool zugestellt = false;
-        QTimer::singleShot(10, f, [&] { zugestellt = true; });
-        QElapsedTimer uhr;
-        uhr.start();
-        f->Warte(60);
-        QVERIFY(uhr.elapsed() > 60);
+        QTimer::singleShot(0, f, [&] { zugestellt = true; });
+        f->Warte(0);
         QVERIFY(zugestellt);
+        QTimer::singleShot(0, f, [this] { f->close(); });
+        f->Warte(24 * 3600 * 1000);
+        QVERIFY(!f->isVisible());
     }
 
     void UeberlaufBeendetDenLauf() {
@@ -227,6 +255,104 @@ class MainFormTest : public QObject {
         QCOMPARE(f->Daten().StartwertListe[1], 7.0f);
         QCOMPARE(f->ZaehlerEdit->Number(), 0);
         QVERIFY(d.meldungen.empty());
+    }
+
+    void StartwertfehlerBeendetGraphUndTabelle_data() {
+        QTest::addColumn<bool>("graph");
+        QTest::newRow("Graph") << true;
+        QTest::newRow("Tabelle") << false;
+    }
+    void StartwertfehlerBeendetGraphUndTabelle() {
+        QFETCH(bool, graph);
+        Modell("X:=X+V\nV:=1");
+        Startwerte({"2", "3"});
+        Startwerte({"1E40", "4"});
+        d.Leeren();
+        Fensterfaenger offen;
+        graph ? f->Graph1Click() : f->Tabelle1Click();
+        QCOMPARE(d.Texte(), QStringList{"Gleitkommaüberlauf"});
+        QCOMPARE(offen.titel, QStringList());
+    }
+
+    void TabImEditorWechseltDenFokus_data() {
+        QTest::addColumn<bool>("vor");
+        QTest::newRow("Tab") << true;
+        QTest::newRow("Umschalt+Tab") << false;
+    }
+    void TabImEditorWechseltDenFokus() {
+        QFETCH(bool, vor);
+        f->Memo1->setFocus();
+        f->Memo1->setPlainText("X:=X+1");
+        f->Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClick(f->Memo1, vor ? Qt::Key_Tab : Qt::Key_Backtab,
+                        vor ? Qt::NoModifier : Qt::ShiftModifier);
+        QCOMPARE(f->Memo1->toPlainText(), QString("X:=X+1"));
+        QCOMPARE(QApplication::focusWidget(),
+                 vor ? static_cast<QWidget*>(f->StringGrid1) : f->SpinEdit1);
+        QCOMPARE(f->Daten().Variablenzahl, 1);  // leaving the editor scanned it
+    }
+
+    void SchriftOhneAenderungBehaeltDenEditor() {
+        const QFontInfo vorher(f->Memo1->font());
+        QList<QFont> vorgaben;
+        // The real dialog, left with OK without a change.
+        f->Schriftwahl = [&](const QFont& vorgabe) -> std::optional<QFont> {
+            vorgaben << vorgabe;
+            QFontDialog dialog(vorgabe);
+            dialog.accept();
+            return dialog.selectedFont();
+        };
+        f->Schrift1Click();
+        const QFontInfo nachher(f->Memo1->font());
+        QCOMPARE(nachher.family(), vorher.family());
+        QVERIFY(nachher.fixedPitch() && nachher.bold() && !nachher.italic());
+        QCOMPARE(nachher.pointSizeF(), vorher.pointSizeF());
+        QCOMPARE(nachher.pixelSize(), vorher.pixelSize());
+        // Whatever the editor shows, the dialog opens on the same font.
+        f->Memo1->setFont(QFont("Liberation Serif", 30));
+        f->Schrift1Click();
+        QCOMPARE(vorgaben.size(), 2);
+        QCOMPARE(vorgaben[1], vorgaben[0]);
+        QCOMPARE(QFontInfo(f->Memo1->font()).family(), vorher.family());
+    }
+
+    void LeeresZahlenfeldIstNull_data() {
+        QTest::addColumn<bool>("tabelle");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pfeil");
+        QTest::addColumn<int>("wert");
+        for (const bool tabelle : {false, true}) {
+            const char* feld = tabelle ? "Zeilen auslassen" : "Wiederhole";
+            QTest::addRow("%s leer", feld) << tabelle << "" << false << 0;
+            QTest::addRow("%s Leerzeichen", feld) << tabelle << "  " << false << 0;
+            QTest::addRow("%s 35", feld) << tabelle << "35" << false << 35;
+            QTest::addRow("%s leer, Pfeil", feld) << tabelle << "" << true << (tabelle ? 1 : 5);
+        }
+    }
+    void LeeresZahlenfeldIstNull() {
+        QFETCH(bool, tabelle);
+        QFETCH(QString, text);
+        QFETCH(bool, pfeil);
+        QFETCH(int, wert);
+        TTabVarWahlForm* wahl = a->fenster.TabVarWahlForm;
+        QSpinBox* feld = tabelle ? wahl->SpinEdit1 : f->SpinEdit1;
+        if (tabelle) {
+            wahl->show();
+            wahl->activateWindow();
+            QVERIFY(
+                QTest::qWaitFor([wahl] { return QApplication::activeWindow() == wahl; }, kGeduld));
+        }
+        feld->setValue(7);
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keyClick(feld, Qt::Key_Delete);
+        QTest::keyClicks(feld, text);
+        if (pfeil) QTest::keyClick(feld, Qt::Key_Up);
+        // Leaving the field, then reading it as the table window and the run do.
+        (tabelle ? static_cast<QWidget*>(wahl->OKBtn) : f->Memo1)->setFocus();
+        QCOMPARE(tabelle ? wahl->Auslassen() : f->Wiederholungen, wert);
+        QCOMPARE(feld->text().trimmed(), QString::number(wert));
+        if (tabelle) wahl->hide();
     }
 
     void KopierenVerlangtEineMarkierung() {
@@ -301,10 +427,12 @@ class MainFormTest : public QObject {
         f->Verzoegerung = 400;
         f->SpinEdit1->setValue(10000);
         d.antworten = {false};
-        QTimer::singleShot(50, f, [this] { f->close(); });
-        f->BerechneKnopfClick();  // returns once the window closed
+        connect(f->ZaehlerEdit, &QLineEdit::textChanged, f, [this](const QString& t) {
+            if (t == "1") QTimer::singleShot(0, f, [this] { f->close(); });
+        });
+        f->BerechneKnopfClick();  // returns once the window closed, without the long pause
         QCOMPARE(d.fragen, QStringList{"Sollen die Daten gesichert werden?"});
-        QVERIFY(f->ZaehlerEdit->Number() < 3);
+        QCOMPARE(f->ZaehlerEdit->Number(), 1);
         QVERIFY(!f->isVisible());
         QVERIFY(Leerlauf());
     }

@@ -347,7 +347,7 @@ void SteuerelementeTest::knopfZiehen() {
     auto* anderes = new QLineEdit(&fenster);
     anderes->move(110, 0);
     fenster.show();
-    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    QVERIFY(QTest::qWaitForWindowActive(&fenster, 60000));  // only a hung test waits that long
     anderes->setFocus();
     Bild(*knopf);
     QSignalSpy spion(knopf, &TRotarySwitch::OnChange);

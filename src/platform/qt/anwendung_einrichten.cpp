@@ -24,8 +24,8 @@ class Stil : public QProxyStyle {
 }  // namespace
 
 void RichteAnwendungEin(QApplication& app) {
+    // No display name: Qt would append " — Quintor" to every caption the window system shows.
     QApplication::setApplicationName(QStringLiteral("Quintor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintor"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
     // The desktop entry's name, so that the desktop shows the right icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.quintor.Quintor"));
