@@ -3,6 +3,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target briefly over its
 # corpus, then builds and checks the Debian package.
 # Installs what it needs on Debian 12.
+# No test depends on timing, so a busy machine only makes it slower. During development the
+# quick tests alone: ctest --test-dir build -LE slow
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/pakete.sh
