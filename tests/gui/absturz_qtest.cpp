@@ -42,7 +42,9 @@ class AbsturzTest : public QObject {
         int abgeschossen = 0;
         for (int punkt = 1;; ++punkt) {
             QProcess kind;
-            kind.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert("QT_QPA_PLATFORM", "offscreen");
+            kind.setProcessEnvironment(umgebung);
             kind.start(QStringLiteral(QUINTOR_SPEICHERSCHLEIFE), {sim, QString::number(punkt)});
             QVERIFY(kind.waitForStarted(-1));
             // The child's report comes only once it has halted (or ended): no timing involved.
