@@ -1,7 +1,6 @@
 #include "graphform.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
@@ -9,7 +8,6 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
-#include <cerrno>
 
 #include "dialoge.h"
 #include "grenzenform.h"
@@ -35,30 +33,18 @@ constexpr int kKnopfleiste = 41;
 // The bytes of a measurement file, at most `hoechstens` of them. When the file cannot be read or
 // is larger, the result is empty and `problem` says why; a larger file is known by its size and
 // is not read at all.
-QByteArray LiesMessdatei(const QString& pfad, qint64 hoechstens, QString& problem) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
-                      .arg(pfad, QString::fromStdString(Systemgrund(errno)));
-        return {};
-    }
-    // A file that grows while it is read is cut at the limit too.
-    QByteArray inhalt;
-    if (datei.size() <= hoechstens) inhalt = datei.read(hoechstens + 1);
-    if (datei.error() != QFileDevice::NoError) {
-        problem =
-            QStringLiteral("Datei %1 kann nicht gelesen werden. %2").arg(pfad, datei.errorString());
-        return {};
-    }
-    if (datei.size() > hoechstens || inhalt.size() > hoechstens) {
+std::string LiesMessdatei(const QString& pfad, qint64 hoechstens, QString& problem) {
+    Gelesen g = LeseDatei(pfad.toStdString(), static_cast<std::size_t>(hoechstens));
+    if (g.fehler == Lesefehler::ZuGross) {
         const QLocale deutsch(QLocale::German, QLocale::Germany);
         problem = QStringLiteral(
                       "Die Messdatei %1 ist zu groß: Sie darf höchstens %2 Messpunkte (%3 Byte) "
                       "enthalten.\nEs werden keine Messpunkte gezeichnet.")
                       .arg(pfad, deutsch.toString(hoechstens / 8), deutsch.toString(hoechstens));
-        return {};
+    } else if (!g) {
+        problem = QString::fromStdString(Lesemeldung(pfad.toStdString(), g, "Messdatei"));
     }
-    return inhalt;
+    return std::move(g.bytes);
 }
 
 }  // namespace
@@ -242,9 +228,8 @@ void TGraphForm::Messdaten() {
     if (!main_ || main_->Messdatei.isEmpty()) return;
     const QString pfad = main_->Messdatei;
     QString problem;
-    const QByteArray inhalt = LiesMessdatei(pfad, MessdateiHoechstens, problem);
-    const quintor::Messdaten daten = LeseMessdaten(
-        std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
+    const std::string inhalt = LiesMessdatei(pfad, MessdateiHoechstens, problem);
+    const quintor::Messdaten daten = LeseMessdaten(inhalt);
     if (problem.isEmpty() && !daten.vollstaendig)
         problem = QStringLiteral(
                       "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
