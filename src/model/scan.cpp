@@ -33,15 +33,20 @@ constexpr const char* kZuVieleGleichungen = "Zu viele Gleichungen! Die Maximalza
 
 }  // namespace
 
-Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitter,
-                     Meldungen& meldungen) {
-    std::vector<std::string> zeilen = text.Zeilen();
+std::vector<std::string> OhneLeerzeilen(std::vector<std::string> zeilen) {
     std::vector<std::string> kompakt;
     kompakt.reserve(zeilen.size());
     for (auto& z : zeilen)
         if (!z.empty()) kompakt.push_back(std::move(z));
-    if (kompakt.size() != zeilen.size()) text.SetzeZeilen(kompakt);
+    return kompakt;
+}
 
+Scanergebnis ScanneZeilen(Modell& modell, const std::vector<std::string>& kompakt,
+                          Meldungen& meldungen, int* fehlerzeile) {
+    const auto fehlerIn = [fehlerzeile](std::size_t i) {
+        if (fehlerzeile && *fehlerzeile == 0) *fehlerzeile = static_cast<int>(i + 1);
+    };
+    if (fehlerzeile) *fehlerzeile = 0;
     modell.GleichungenGeaendert();
     const std::size_t n = kompakt.size();
     if (n == 0) {
@@ -62,17 +67,20 @@ Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitt
         if (i == static_cast<std::size_t>(kMaxGleichungen) &&
             !(neueVariable && modell.Variablenzahl >= kMaxVariablen)) {
             modell.Gleichungszahl = 0;
+            fehlerIn(i);
             meldungen.Melde(Meldungsart::Fehler, kZuVieleGleichungen);
             return Scanergebnis::Abgebrochen;
         }
         allesOk = allesOk && z.ok;
         if (!z.ok) {
+            fehlerIn(i);
             meldungen.Melde(Meldungsart::Fehler,
                             "In der Zeile " + std::to_string(i + 1) + " fehlt das :=.");
         } else if (!neueVariable) {
             meldungen.Melde(Meldungsart::Warnung, "Die Variable " + z.links +
                                                       " taucht\nauf der linken Seite doppelt auf.");
         } else if (modell.Variablenzahl >= kMaxVariablen) {
+            fehlerIn(i);
             meldungen.Melde(Meldungsart::Fehler, kZuVieleVariable);
             return Scanergebnis::Abgebrochen;
         } else {
@@ -95,10 +103,21 @@ Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitt
         } catch (const Gleitkommaueberlauf&) {
             // A number beyond the double range: the scan stops at this line.
             g.Baum.reset();
+            fehlerIn(i);
             meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
             return Scanergebnis::Abgebrochen;
         }
     }
+    return Scanergebnis::Fertig;
+}
+
+Scanergebnis SCANNEN(Modell& modell, Gleichungstext& text, Startwertgitter& gitter,
+                     Meldungen& meldungen) {
+    const std::vector<std::string> zeilen = text.Zeilen();
+    const std::vector<std::string> kompakt = OhneLeerzeilen(zeilen);
+    if (kompakt.size() != zeilen.size()) text.SetzeZeilen(kompakt);
+    const Scanergebnis ergebnis = ScanneZeilen(modell, kompakt, meldungen);
+    if (ergebnis != Scanergebnis::Fertig) return ergebnis;
 
     gitter.SetzeZelle(0, 0, "Bezeichner");
     gitter.SetzeZelle(1, 0, "Startwert");

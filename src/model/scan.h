@@ -51,6 +51,16 @@ enum class Scanergebnis {
     Fertig,
 };
 
+// The lines without the empty ones.
+std::vector<std::string> OhneLeerzeilen(std::vector<std::string> zeilen);
+
+// Builds the variable table and the equation list from lines without empty ones (left sides
+// first, in order, then names met only on right sides) and compiles every right side. Errors
+// and warnings go to `meldungen`; `fehlerzeile` gets the line (from 1) of the first error that
+// stopped the scan, else 0.
+Scanergebnis ScanneZeilen(Modell& modell, const std::vector<std::string>& kompakt,
+                          Meldungen& meldungen, int* fehlerzeile = nullptr);
+
 // Removes empty lines from the editor, builds the variable table (left sides first, in order,
 // then names met only on right sides), compiles every right side and fills the grid's header
 // row, name column and, unless the start values came from the settings file, "0" as start
