@@ -28,7 +28,8 @@ enum class Einstellungen { Keine, Gelesen, Fehlerhaft };
 // Reads the companion NAME.ini of the document's file into the scanned document: each variable's
 // start-value text by its name ("0" when the file has none) and the graph settings (axes that
 // name no variable count as not chosen; a pair of limits that cannot be mapped keeps the
-// document's). Keine when there is no such file; Fehlerhaft after a message.
+// document's). Keine when there is no such file; Fehlerhaft after a message. A document that was
+// unchanged stays unchanged: the values are those of its files.
 Einstellungen LeseEinstellungen(Dokument& dokument, Meldungen& meldungen);
 
 // The comment of the companion NAME.doc, one entry per line; nullopt when there is none, or

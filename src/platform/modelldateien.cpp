@@ -1,0 +1,180 @@
+#include "modelldateien.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "profil.h"
+#include "textdatei.h"
+#include "zahltext.h"
+
+namespace quintor {
+
+namespace {
+
+constexpr const char* kStartwerte = "Startwerte";
+constexpr const char* kKoordinaten = "Koordinatensystem";
+
+// A regular file (through a link); a folder or a pipe is none.
+bool IstDatei(const std::string& pfad) {
+    std::error_code fehler;
+    return std::filesystem::is_regular_file(pfad, fehler);
+}
+
+// The bytes of a text file of this kind ("Modelldatei" ...), or nullopt after the message.
+std::optional<std::string> LiesText(const std::string& pfad, const char* art,
+                                    Meldungen& meldungen) {
+    Gelesen g = LeseTextdatei(pfad);
+    if (!g) {
+        meldungen.Melde(Meldungsart::Fehler, Lesemeldung(pfad, g, art));
+        return std::nullopt;
+    }
+    return std::move(g.bytes);
+}
+
+// The bytes of a companion file about to be replaced ("" when there is none), or nullopt after a
+// message when it must stay: a file that is no text file of its kind (a word processor's
+// document named like the model) is never written over.
+std::optional<std::string> Ersetzbar(const std::string& pfad, const char* art, const char* wasNicht,
+                                     Meldungen& meldungen) {
+    // Nothing there, or a folder or pipe: writing then fails (or not) as it would anyway.
+    if (!IstDatei(pfad)) return std::string();
+    Gelesen g = LeseTextdatei(pfad);
+    if (g) return std::move(g.bytes);
+    if (g.fehler == Lesefehler::NichtLesbar)
+        meldungen.Melde(Meldungsart::Fehler, Lesemeldung(pfad, g, art));
+    else
+        meldungen.Melde(Meldungsart::Fehler, "Die Datei " + pfad + " ist keine " + art +
+                                                 " und bleibt unverändert.\n" + wasNicht);
+    return std::nullopt;
+}
+
+// Writes a model or comment file; false after the message.
+bool SchreibeText(const std::string& pfad, const std::string& bytes, Meldungen& meldungen) {
+    std::string grund;
+    if (ErsetzeDatei(pfad, bytes, &grund)) return true;
+    meldungen.Melde(Meldungsart::Fehler,
+                    "Datei \"" + pfad + "\" kann nicht erstellt werden. " + grund);
+    return false;
+}
+
+// [Koordinatensystem] over the document's graph settings. Limits that are no number are reported
+// and read as 0; one beyond the single range keeps all four.
+Graphwerte LeseGraph(const Profildatei& profil, const Dokument& dokument, Meldungen& meldungen) {
+    Graphwerte g = dokument.Graph();
+    g.horizontal = profil.LiesZahl(kKoordinaten, "horizontal", 0);
+    g.vertikal = profil.LiesZahl(kKoordinaten, "vertikal", 0);
+    // Indices that name no variable of this model count as not chosen.
+    const std::int32_t n = dokument.Daten().Variablenzahl;
+    const auto imModell = [n](std::int32_t i) { return i >= 1 && i <= n; };
+    g.AchsenGewaehlt = imModell(g.horizontal) && imModell(g.vertikal);
+    try {
+        const auto grenze = [&](const char* schluessel, const char* vorgabe) {
+            return TextZuZahl(profil.LiesText(kKoordinaten, schluessel, vorgabe), meldungen);
+        };
+        const float x1 = grenze("x1", "-10"), x2 = grenze("x2", "10");
+        const float y1 = grenze("y1", "-10"), y2 = grenze("y2", "10");
+        // A pair the coordinate system cannot map (equal limits) keeps the document's.
+        g.SetzeGrenzen(x1, x2, y1, y2);
+    } catch (const Gleitkommaueberlauf&) {
+        meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+    }
+    g.Streckenzug = profil.LiesText(kKoordinaten, "Streckenzug", "true") == "true";
+    g.Punktmodul = profil.LiesZahl(kKoordinaten, "PunktModul", 1);
+    return g;
+}
+
+// The settings file's new bytes: every key it has, the start-value texts and, once axes were
+// chosen, the graph settings. Names the file cannot hold as keys are reported.
+std::string Einstellungstext(const Dokument& dokument, std::string_view alt, Meldungen& meldungen) {
+    Profildatei profil = Profildatei::AusBytes(alt);
+    const Modell& m = dokument.Daten();
+    std::string ohneSchluessel;
+    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i) {
+        const std::string& name = m.Variablen[static_cast<std::size_t>(i)].Name;
+        if (!profil.Schreibe(kStartwerte, name, dokument.Startwerttext(i)))
+            ohneSchluessel += (ohneSchluessel.empty() ? "" : ", ") + name;
+    }
+    if (!ohneSchluessel.empty())
+        meldungen.Melde(Meldungsart::Warnung,
+                        "Diese Startwerte können nicht gesichert werden: " + ohneSchluessel +
+                            "\nIhre Namen enthalten \"=\" oder beginnen mit \"[\".");
+    const Graphwerte& g = dokument.Graph();
+    if (g.AchsenGewaehlt) {
+        profil.Schreibe(kKoordinaten, "horizontal", std::to_string(g.horizontal));
+        profil.Schreibe(kKoordinaten, "vertikal", std::to_string(g.vertikal));
+        profil.Schreibe(kKoordinaten, "x1", ZahlZuText(g.x1));
+        profil.Schreibe(kKoordinaten, "x2", ZahlZuText(g.x2));
+        profil.Schreibe(kKoordinaten, "y1", ZahlZuText(g.y1));
+        profil.Schreibe(kKoordinaten, "y2", ZahlZuText(g.y2));
+        profil.Schreibe(kKoordinaten, "Streckenzug", g.Streckenzug ? "true" : "false");
+        profil.Schreibe(kKoordinaten, "Punktmodul", std::to_string(g.Punktmodul));
+    }
+    return profil.Bytes();
+}
+
+void SpeichereKommentar(const Dokument& dokument, Dateikodierung kodierung, Meldungen& meldungen) {
+    const std::string doc = Begleitdatei(dokument.Dateiname(), ".doc");
+    if (!Ersetzbar(doc, "Kommentardatei", "Der Kommentar wurde nicht gesichert!", meldungen))
+        return;
+    SchreibeText(doc, ZeilenZuDateitext(TeileZeilen(dokument.Kommentar()), kodierung), meldungen);
+}
+
+void SpeichereEinstellungen(const Dokument& dokument, Meldungen& meldungen) {
+    const std::string ini = Begleitdatei(dokument.Dateiname(), ".ini");
+    const std::optional<std::string> alt =
+        Ersetzbar(ini, "Einstellungsdatei", "Die Startwerte wurden nicht gesichert!", meldungen);
+    if (!alt) return;
+    if (!ErsetzeDatei(ini, Einstellungstext(dokument, *alt, meldungen)))
+        meldungen.Melde(Meldungsart::Fehler, "In " + ini + " kann nicht geschrieben werden");
+}
+
+}  // namespace
+
+std::optional<Modelltext> LeseModelldatei(const std::string& pfad, Meldungen& meldungen) {
+    const std::optional<std::string> bytes = LiesText(pfad, "Modelldatei", meldungen);
+    if (!bytes) return std::nullopt;
+    // A model read as UTF-8 is written back as UTF-8.
+    return Modelltext{DateitextZuZeilen(*bytes), KodierungVon(*bytes)};
+}
+
+Einstellungen LeseEinstellungen(Dokument& dokument, Meldungen& meldungen) {
+    const std::string& sim = dokument.Dateiname();
+    if (sim.empty() || !IstDatei(sim)) return Einstellungen::Keine;
+    const std::string ini = Begleitdatei(sim, ".ini");
+    if (!IstDatei(ini)) return Einstellungen::Keine;
+    const std::optional<std::string> bytes = LiesText(ini, "Einstellungsdatei", meldungen);
+    if (!bytes) return Einstellungen::Fehlerhaft;
+    const Profildatei profil = Profildatei::AusBytes(*bytes);
+    // What the files hold is no change: a document saved before stays so.
+    const bool warGeaendert = dokument.Geaendert();
+    const Modell& m = dokument.Daten();
+    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
+        dokument.SetzeStartwerttext(
+            i, profil.LiesText(kStartwerte, m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
+    dokument.SetzeGraph(LeseGraph(profil, dokument, meldungen));
+    if (!warGeaendert) dokument.Gesichert();
+    return Einstellungen::Gelesen;
+}
+
+std::optional<std::vector<std::string>> LeseKommentar(const std::string& simPfad,
+                                                      Meldungen& meldungen) {
+    const std::string doc = Begleitdatei(simPfad, ".doc");
+    if (!IstDatei(doc)) return std::nullopt;
+    const std::optional<std::string> bytes = LiesText(doc, "Kommentardatei", meldungen);
+    if (!bytes) return std::nullopt;
+    return DateitextZuZeilen(*bytes);
+}
+
+bool SpeichereModell(Dokument& dokument, Dateikodierung kodierung, Meldungen& meldungen) {
+    // An unnamed model has no file to go to; the caller asks for a name first.
+    if (dokument.Dateiname().empty()) return false;
+    if (!SchreibeText(dokument.Dateiname(), ZeilenZuDateitext(dokument.Zeilen(), kodierung),
+                      meldungen))
+        return false;
+    dokument.Gesichert();
+    if (!dokument.Kommentar().empty()) SpeichereKommentar(dokument, kodierung, meldungen);
+    if (dokument.Daten().Variablenzahl > 0) SpeichereEinstellungen(dokument, meldungen);
+    return true;
+}
+
+}  // namespace quintor
