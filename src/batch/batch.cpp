@@ -1,7 +1,6 @@
 #include "batch.h"
 
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -9,14 +8,13 @@
 #include <new>
 #include <optional>
 
+#include "dokument.h"
+#include "lauf.h"
 #include "meldungen.h"
-#include "profil.h"
-#include "scan.h"
-#include "schritt.h"
+#include "modelldateien.h"
 #include "tabellentext.h"
 #include "text.h"
 #include "textdatei.h"
-#include "win1252.h"
 #include "zahltext.h"
 
 namespace quintor {
@@ -146,11 +144,6 @@ Aufruf LeseAufruf(const std::vector<std::string>& arg) {
     return a;
 }
 
-bool Existiert(const std::string& pfad) {
-    struct stat info;
-    return ::stat(pfad.c_str(), &info) == 0;
-}
-
 // The variable of a name given on the command line (upper-cased like the scan does).
 std::int32_t Variablennummer(const Modell& m, const std::string& name) {
     const std::string gross = Grossbuchstaben(name);
@@ -218,8 +211,82 @@ void GenaueDaten(const Modell& m, const std::vector<std::int32_t>& spalten, Ausg
     aus.Zeile();
 }
 
-int Lauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
-         Fehlerausgabe& meldungen) {
+// Passes on nothing but keeps every message, to be shown only when it matters here.
+class Vorbehalt : public Meldungen {
+  public:
+    void Melde(Meldungsart art, const std::string& text) override {
+        gehalten.emplace_back(art, text);
+    }
+    void Weiter(Meldungen& an) const {
+        for (const auto& [art, text] : gehalten) an.Melde(art, text);
+    }
+    std::vector<std::pair<Meldungsart, std::string>> gehalten;
+};
+
+// Opens the model as the program's Open does: the text, the scan, the settings file, then the
+// start values of the command line. A status to end with, or nullopt when the model can run.
+std::optional<int> OeffneModell(const Aufruf& a, Dokument& dokument, Meldungen& meldungen) {
+    const std::optional<Modelltext> text = LeseModelldatei(a.modell, meldungen);
+    if (!text) return kAufrufFehler;
+    dokument.SetzeZeilen(text->zeilen);
+    const Scanergebnis scan = dokument.Scanne(meldungen);
+    if (scan == Scanergebnis::Leer) {
+        meldungen.Melde(Meldungsart::Fehler, "Die Modelldatei enthält keine Gleichung.");
+        return kModellFehler;
+    }
+    if (scan != Scanergebnis::Fertig) return kModellFehler;
+    dokument.SetzeDateiname(a.modell);
+    // Only the start values are of use here: what the graph settings say is not shown.
+    Vorbehalt einstellungen;
+    if (LeseEinstellungen(dokument, einstellungen) == Einstellungen::Fehlerhaft) {
+        einstellungen.Weiter(meldungen);
+        return kAufrufFehler;
+    }
+    for (const auto& [name, wert] : a.startwerte)
+        dokument.SetzeStartwerttext(Variablennummer(dokument.Daten(), name), wert);
+    return std::nullopt;
+}
+
+// Like "Iteration": the results after the steps.
+int Ergebnis(Lauf& lauf, const Modell& m, std::int64_t schritte, Ausgabe& ausgabe) {
+    lauf.Hoechstzahl = schritte;
+    bool ueberlauf = false;
+    if (schritte > 0) {
+        do {
+            ueberlauf = lauf.Schritt() == Laufende::Ueberlauf;
+        } while (lauf.Pruefe() == Laufende::Weiter);
+    }
+    ErgebnisZeilen(m, ausgabe);
+    return ueberlauf ? kUeberlauf : kGerechnet;
+}
+
+// Like the table: the values before each step, at least one step.
+int Tabelle(Lauf& lauf, const Modell& m, const Aufruf& a, const std::vector<std::int32_t>& spalten,
+            Ausgabe& ausgabe) {
+    if (a.genau) {
+        GenauerTitel(m, spalten, ausgabe);
+    } else {
+        ausgabe.puffer += TitelZeile(m, spalten);
+        ausgabe.Zeile();
+        ausgabe.Zeile();
+    }
+    lauf.Hoechstzahl = std::max<std::int64_t>(a.wiederholungen, 1);
+    do {
+        if (ZeileFaellig(lauf.Schritte() + 1, a.auslassen)) {
+            if (a.genau) {
+                GenaueDaten(m, spalten, ausgabe);
+            } else {
+                HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
+                ausgabe.Zeile();
+            }
+        }
+        if (lauf.Schritt() == Laufende::Ueberlauf) return kUeberlauf;
+    } while (lauf.Pruefe() == Laufende::Weiter);
+    return kGerechnet;
+}
+
+int Rechne(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+           Fehlerausgabe& meldungen) {
     Aufruf a;
     try {
         a = LeseAufruf(argumente);
@@ -235,45 +302,11 @@ int Lauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostr
         return kGerechnet;
     }
 
-    // Checked as Open checks it, by its size before it is read.
-    const Gelesen modell = LeseTextdatei(a.modell);
-    if (!modell) {
-        meldungen.Melde(Meldungsart::Fehler, Lesemeldung(a.modell, modell, "Modelldatei"));
-        return kAufrufFehler;
-    }
-
-    // As the program's Open does: the text into the editor, then the scan.
-    Modell m;
-    Speichergitter gitter;
-    Speichertext text;
-    text.zeilen = TeileZeilen(DateitextZuUtf8(modell.bytes));
-    text.beiAenderung = [&] { TextGeaendert(m, gitter); };
-    const Scanergebnis scan = SCANNEN(m, text, gitter, meldungen);
-    if (scan == Scanergebnis::Leer) {
-        meldungen.Melde(Meldungsart::Fehler, "Die Modelldatei enthält keine Gleichung.");
-        return kModellFehler;
-    }
-    if (scan != Scanergebnis::Fertig) return kModellFehler;
-
-    // Start-value texts: the settings file, then the command line.
-    const std::string ini = Begleitdatei(a.modell, ".ini");
-    if (Existiert(ini)) {
-        const Gelesen inhalt = LeseTextdatei(ini);
-        if (!inhalt) {
-            meldungen.Melde(Meldungsart::Fehler, Lesemeldung(ini, inhalt, "Einstellungsdatei"));
-            return kAufrufFehler;
-        }
-        const Profildatei profil = Profildatei::AusBytes(inhalt.bytes);
-        for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
-            gitter.SetzeZelle(
-                1, i,
-                profil.LiesText("Startwerte", m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
-        m.StartwerteAusDatei = true;
-    }
+    Dokument dokument;
     std::vector<std::int32_t> spalten;
     try {
-        for (const auto& [name, wert] : a.startwerte)
-            gitter.SetzeZelle(1, Variablennummer(m, name), wert);
+        if (const std::optional<int> status = OeffneModell(a, dokument, meldungen)) return *status;
+        const Modell& m = dokument.Daten();
         if (a.spalten) {
             for (const std::string& name : *a.spalten) spalten.push_back(Variablennummer(m, name));
         } else {
@@ -283,60 +316,21 @@ int Lauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostr
         fehler << "Fehler: " << f.text << "\n";
         return kAufrufFehler;
     }
-    for (std::int32_t i = 1; i <= m.Variablenzahl; ++i) {
-        try {
-            const float v = TextZuZahl(gitter.Zelle(1, i), meldungen);
-            m.Variablen[static_cast<std::size_t>(i)].Wert = v;
-            m.StartwertListe[static_cast<std::size_t>(i)] = v;
-        } catch (const Gleitkommaueberlauf&) {
-            meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
-            return kUeberlauf;
-        }
-    }
+    if (!dokument.StartwerteUebernehmen(meldungen)) return kUeberlauf;
 
+    Modell& m = dokument.Daten();
     m.Zufallszustand = a.saat ? *a.saat
                               : static_cast<std::uint32_t>(
                                     std::chrono::steady_clock::now().time_since_epoch().count());
-
+    Lauf lauf(m);
+    lauf.Starte();
     Ausgabe ausgabe(aus);
-    try {
-        if (a.ergebnis) {
-            for (std::int64_t i = 1; i <= a.wiederholungen; ++i) Rechenschritt(m);
-            ErgebnisZeilen(m, ausgabe);
-            ausgabe.Leeren();
-            PruefeAusgabe(aus);
-            return kGerechnet;
-        }
-        if (a.genau) {
-            GenauerTitel(m, spalten, ausgabe);
-        } else {
-            ausgabe.puffer += TitelZeile(m, spalten);
-            ausgabe.Zeile();
-            ausgabe.Zeile();
-        }
-        // Like the table: the values before each step, at least one step.
-        for (std::int64_t i = 1;; ++i) {
-            if (ZeileFaellig(i, a.auslassen)) {
-                if (a.genau) {
-                    GenaueDaten(m, spalten, ausgabe);
-                } else {
-                    HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
-                    ausgabe.Zeile();
-                }
-            }
-            Rechenschritt(m);
-            if (a.wiederholungen <= i) break;
-        }
-    } catch (const Gleitkommaueberlauf&) {
-        if (a.ergebnis) ErgebnisZeilen(m, ausgabe);
-        ausgabe.Leeren();
-        PruefeAusgabe(aus);
-        meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
-        return kUeberlauf;
-    }
+    const int status = a.ergebnis ? Ergebnis(lauf, m, a.wiederholungen, ausgabe)
+                                  : Tabelle(lauf, m, a, spalten, ausgabe);
     ausgabe.Leeren();
     PruefeAusgabe(aus);
-    return kGerechnet;
+    if (status == kUeberlauf) meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+    return status;
 }
 
 }  // namespace
@@ -344,7 +338,7 @@ int Lauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostr
 int Batchlauf(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     Fehlerausgabe meldungen(fehler);
     try {
-        return Lauf(argumente, aus, fehler, meldungen);
+        return Rechne(argumente, aus, fehler, meldungen);
     } catch (const Ausgabefehler& f) {
         meldungen.Melde(Meldungsart::Fehler,
                         "Die Ausgabe kann nicht geschrieben werden. " + Systemgrund(f.nummer));
