@@ -1,6 +1,8 @@
 #include "dokument.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "zahltext.h"
 
@@ -33,14 +35,9 @@ bool GrenzenGueltig(float a, float b) {
 bool Graphwerte::SetzeGrenzen(float nx1, float nx2, float ny1, float ny2) {
     const bool xGut = GrenzenGueltig(nx1, nx2);
     const bool yGut = GrenzenGueltig(ny1, ny2);
-    if (xGut) {
-        x1 = nx1;
-        x2 = nx2;
-    }
-    if (yGut) {
-        y1 = ny1;
-        y2 = ny2;
-    }
+    // Each pair in ascending order, as the coordinate system keeps it.
+    if (xGut) std::tie(x1, x2) = std::minmax(nx1, nx2);
+    if (yGut) std::tie(y1, y2) = std::minmax(ny1, ny2);
     return xGut && yGut;
 }
 

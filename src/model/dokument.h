@@ -26,8 +26,9 @@ struct Graphwerte {
     std::int32_t Punktmodul = 1;
     bool operator==(const Graphwerte&) const = default;
 
-    // The four limits as a whole; an axis whose pair the coordinate system cannot map (equal,
-    // or a span not finite in single precision) keeps its limits. False when an axis was kept.
+    // The four limits as a whole, each pair in ascending order; an axis whose pair the coordinate
+    // system cannot map (equal, or a span not finite in single precision) keeps its limits. False
+    // when an axis was kept.
     bool SetzeGrenzen(float nx1, float nx2, float ny1, float ny2);
 };
 

@@ -30,6 +30,12 @@ class Lauf {
     Laufende Schritt(Ergebnisanzeige* anzeige = nullptr);
     // Ends the run from outside (the abort and halt buttons, closing a window).
     void Halte() { gehalten_ = true; }
+    // Goes on from the current values after a halt or an end: nothing ended, a new step count.
+    void Fortsetzen() {
+        schritte_ = 0;
+        gehalten_ = false;
+        ende_ = Laufende::Weiter;
+    }
     // Why the run is over now, or Weiter: an earlier end first, then the abort, the count, the
     // limit.
     Laufende Pruefe() const;
