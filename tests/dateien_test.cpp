@@ -1,5 +1,5 @@
 // The model files: Windows-1252 text, line ends, companion file names, the settings file,
-// replacing a file whole.
+// replacing a file whole, a model read into the document and saved again.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "dokument.h"
+#include "modelldateien.h"
 #include "profil.h"
+#include "test_hilfen.h"
 #include "textdatei.h"
 #include "win1252.h"
 
@@ -360,6 +363,86 @@ TEST_F(Ersetzen, OrdnerOhneSchreibrecht) {
                                  std::filesystem::perm_options::add);
     EXPECT_TRUE(ok);
     EXPECT_EQ(Inhalt(pfad), "neu");
+}
+
+// A model with foreign keys and sections, in Windows-1252 and in UTF-8, read into the document
+// and saved again: every file keeps its bytes, and reading leaves the model unchanged.
+TEST_F(Ersetzen, ModellHinUndZurueck) {
+    const std::string ini1252 =
+        "[STARTWERTE]\r\n\xC4=1,5\r\n  v = -2 "
+        "\r\nALT=7\r\ndt=\r\n\r\n[Fremd]\r\nschl\xFCssel=wert\r\n"
+        "[Koordinatensystem]\r\nhorizontal=1\r\nvertikal=2\r\nx1=  -2.000\r\nx2=   2.000\r\n"
+        "y1=-1.0E+0003\r\ny2=   5.000\r\nStreckenzug=false\r\nPunktModul=3\r\n";
+    const std::string faelle[][3] = {
+        {"\xC4:=\xC4+V*DT\r\nV:=V-\xC4*DT", ini1252, "Notiz \xE4\r\n"},
+        {"\xEF\xBB\xBFX:=X+1", "\xEF\xBB\xBF[Startwerte]\nX=\xC3\xA4\n[K]\nY=1",
+         "\xEF\xBB\xBF\xCE\xA9"}};
+    const std::string sim = (ordner / "m.sim").string();
+    const std::string pfade[] = {sim, (ordner / "m.ini").string(), (ordner / "m.doc").string()};
+    for (const auto& f : faelle) {
+        for (int k = 0; k < 3; ++k) std::ofstream(pfade[k], std::ios::binary) << f[k];
+        test::Protokoll p;
+        Dokument d;
+        const std::optional<Modelltext> text = LeseModelldatei(sim, p);
+        ASSERT_TRUE(text);
+        d.SetzeZeilen(text->zeilen);
+        d.SetzeDateiname(sim);
+        d.Scanne(p);
+        d.Gesichert();
+        EXPECT_EQ(LeseEinstellungen(d, p), Einstellungen::Gelesen);
+        EXPECT_FALSE(d.Geaendert());
+        const auto zeilen = LeseKommentar(sim, p);
+        ASSERT_TRUE(zeilen);
+        std::string kommentar;
+        for (const std::string& z : *zeilen) kommentar += (kommentar.empty() ? "" : "\n") + z;
+        d.SetzeKommentar(kommentar);
+        EXPECT_TRUE(SpeichereModell(d, text->kodierung, p));
+        EXPECT_FALSE(d.Geaendert());
+        EXPECT_EQ(p.Texte(), std::vector<std::string>{});
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(Inhalt(pfade[k]), f[k]);
+    }
+}
+
+// What the settings file gives a changed document: start-value texts by name (also across the
+// next scan), limits in pairs, and a message for what cannot be read.
+TEST_F(Ersetzen, EinstellungenLesen) {
+    const std::string sim = (ordner / "m.sim").string(), ini = (ordner / "m.ini").string();
+    std::ofstream(sim) << "X:=X+V";
+    const std::string utf16("\xFF\xFE[\0S\0]\0", 8);
+    const struct {
+        std::string ini;  // "" for none
+        Einstellungen ergebnis;
+        std::string meldung, x, v;
+        float x1, y1;
+    } faelle[] = {
+        {"", Einstellungen::Keine, "", "3", "0", -10, -10},
+        {utf16, Einstellungen::Fehlerhaft,
+         "Die Datei " + ini + " ist keine Einstellungsdatei:\nSie ist in UTF-16 geschrieben.", "3",
+         "0", -10, -10},
+        {"[Startwerte]\r\nV=4\r\n[Koordinatensystem]\r\nx1=1E39\r\nx2=abc\r\ny1=-1",
+         Einstellungen::Gelesen, "Gleitkommaüberlauf", "0", "4", -10, -10},
+        {"[Koordinatensystem]\r\nx1=5\r\nx2=5\r\ny1=abc\r\ny2=3", Einstellungen::Gelesen,
+         "Fehler bei Zahleingabe", "0", "0", -10, 0},
+    };
+    for (const auto& f : faelle) {
+        std::filesystem::remove(ini);
+        if (!f.ini.empty()) std::ofstream(ini, std::ios::binary) << f.ini;
+        test::Protokoll p;
+        Dokument d;
+        d.SetzeZeilen({"X:=X+V"});
+        d.Scanne(p);
+        d.SetzeDateiname(sim);
+        d.SetzeStartwerttext(1, "3");
+        EXPECT_EQ(LeseEinstellungen(d, p), f.ergebnis) << f.ini;
+        EXPECT_EQ(p.Texte(), f.meldung.empty() ? std::vector<std::string>{}
+                                               : std::vector<std::string>{f.meldung});
+        EXPECT_EQ(d.Startwerttext(1) + " " + d.Startwerttext(2), f.x + " " + f.v) << f.ini;
+        EXPECT_EQ(std::make_pair(d.Graph().x1, d.Graph().y1), std::make_pair(f.x1, f.y1)) << f.ini;
+        EXPECT_TRUE(d.Geaendert()) << f.ini;
+        d.SetzeZeilen({"K:=V"});
+        d.Scanne(p);
+        EXPECT_EQ(d.Startwerttext(1) + " " + d.Startwerttext(2), "0 " + f.v) << f.ini;
+    }
 }
 
 }  // namespace
