@@ -10,14 +10,13 @@
 #include <QToolButton>
 
 #include "dialoge.h"
+#include "dokumentobjekt.h"
 #include "grenzenform.h"
 #include "hilfe.h"
 #include "ks.h"
-#include "mainform.h"
 #include "meldungen.h"
 #include "messdatei.h"
 #include "schrift.h"
-#include "schritt.h"
 #include "singedit.h"
 #include "symbole.h"
 #include "textdatei.h"
@@ -49,11 +48,13 @@ std::string LiesMessdatei(const QString& pfad, qint64 hoechstens, QString& probl
 
 }  // namespace
 
-TGraphForm::TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+TGraphForm::TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
     : TDialogFenster("Graph", 456, kKnopfleiste + 278, parent),
-      modell_(modell),
+      dokument_(dokument),
+      modell_(dokument.Inhalt().Daten()),
       dialoge_(dialoge),
-      hilfe_(hilfe) {
+      hilfe_(hilfe),
+      lauf_(modell_) {
     setFont(Schrift("System", 13, false));
     setSizeGripEnabled(true);
 
@@ -117,29 +118,37 @@ TGraphForm::TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* 
     Koordinatensystem1->setMouseTracking(true);
     Koordinatensystem1->installEventFilter(this);
 
-    // FormCreate
-    Streckenzug = true;
-    Punktmodul = 1;
+    // The run goes on past an overflowing step; it draws nothing for that step.
+    lauf_.UeberlaufBeendet = false;
     resizeEvent(nullptr);
     Koordinatensystem1->setRasteranzahl(10);
+    UebernimmGrenzen();
+    // A model opened or begun anew brings its limits along.
+    connect(&dokument_, &Dokumentobjekt::Veraendert, this, [this](Dokument::Teil teil) {
+        if (teil == Dokument::Teil::Graph) UebernimmGrenzen();
+    });
 }
 
-void TGraphForm::SetzeFenster(TMainForm* main, TVarWahlForm* varwahl, TGrenzenForm* grenzen) {
-    main_ = main;
+void TGraphForm::SetzeFenster(TVarWahlForm* varwahl, TGrenzenForm* grenzen) {
     varwahl_ = varwahl;
     grenzen_ = grenzen;
 }
 
+const Graphwerte& TGraphForm::Graph() const {
+    return dokument_.Inhalt().Graph();
+}
+
 float TGraphForm::h() const {
-    return modell_.Variablen[static_cast<std::size_t>(horizontal)].Wert;
+    return modell_.Variablen[static_cast<std::size_t>(Graph().horizontal)].Wert;
 }
 float TGraphForm::v() const {
-    return modell_.Variablen[static_cast<std::size_t>(vertikal)].Wert;
+    return modell_.Variablen[static_cast<std::size_t>(Graph().vertikal)].Wert;
 }
 
 bool TGraphForm::AchsenGueltig() const {
+    const Graphwerte& g = Graph();
     const auto gueltig = [this](std::int32_t i) { return i >= 1 && i <= modell_.Variablenzahl; };
-    return AchsenGewaehlt && gueltig(horizontal) && gueltig(vertikal);
+    return g.AchsenGewaehlt && gueltig(g.horizontal) && gueltig(g.vertikal);
 }
 
 template <typename F>
@@ -150,38 +159,35 @@ void TGraphForm::Sicher(F&& zeichne) {
     }
 }
 
+void TGraphForm::AendereGraph(const std::function<void(Graphwerte&)>& aenderung) {
+    Graphwerte g = Graph();
+    aenderung(g);
+    dokument_.Inhalt().SetzeGraph(g);
+}
+
 bool TGraphForm::SetzeGrenzen(float x1, float x2, float y1, float y2) {
+    bool genommen = false;
+    AendereGraph([&](Graphwerte& g) { genommen = g.SetzeGrenzen(x1, x2, y1, y2); });
+    // Also when the document had these limits already: the control follows it.
+    UebernimmGrenzen();
+    return genommen;
+}
+
+void TGraphForm::UebernimmGrenzen() {
     TKoordinatensystem* ks = Koordinatensystem1;
-    const bool xGut = TKoordinatensystem::GrenzenGueltig(x1, x2);
-    const bool yGut = TKoordinatensystem::GrenzenGueltig(y1, y2);
-    if (!xGut) {
-        x1 = ks->x1();
-        x2 = ks->x2();
-    }
-    if (!yGut) {
-        y1 = ks->y1();
-        y2 = ks->y2();
-    }
+    const Graphwerte& g = Graph();
     ks->setx1(-1e20f);
     ks->setx2(1e20f);
     ks->sety1(-1e20f);
     ks->sety2(1e20f);
-    ks->setx1(x1);
-    ks->setx2(x2);
-    ks->sety1(y1);
-    ks->sety2(y2);
-    return xGut && yGut;
-}
-
-void TGraphForm::KSInit() {
-    SetzeGrenzen(-10, 10, -10, 10);
-    Streckenzug = true;
+    ks->setx1(g.x1);
+    ks->setx2(g.x2);
+    ks->sety1(g.y1);
+    ks->sety2(g.y2);
 }
 
 void TGraphForm::InitVar() {
-    for (std::int32_t i = 1; i <= modell_.Variablenzahl; ++i)
-        modell_.Variablen[static_cast<std::size_t>(i)].Wert =
-            modell_.StartwertListe[static_cast<std::size_t>(i)];
+    lauf_.Starte();
 }
 
 QString TGraphForm::Koordinatentext(float wert) {
@@ -197,9 +203,11 @@ void TGraphForm::Loeschen() {
     const bool achsen = AchsenGueltig();
     QString hName, vName;
     if (achsen) {
-        hName =
-            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(horizontal)].Name);
-        vName = QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(vertikal)].Name);
+        const auto name = [this](std::int32_t i) {
+            return QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name);
+        };
+        hName = name(Graph().horizontal);
+        vName = name(Graph().vertikal);
     }
     ks->Skalieren();
     ks->RasterZeichnen();
@@ -225,8 +233,8 @@ void TGraphForm::Loeschen() {
 }
 
 void TGraphForm::Messdaten() {
-    if (!main_ || main_->Messdatei.isEmpty()) return;
-    const QString pfad = main_->Messdatei;
+    if (dokument_.Inhalt().Messdatei.empty()) return;
+    const QString pfad = QString::fromStdString(dokument_.Inhalt().Messdatei);
     QString problem;
     const std::string inhalt = LiesMessdatei(pfad, MessdateiHoechstens, problem);
     const quintor::Messdaten daten = LeseMessdaten(inhalt);
@@ -241,6 +249,24 @@ void TGraphForm::Messdaten() {
     if (!problem.isEmpty() && !messfehlerGemeldet_) {
         messfehlerGemeldet_ = true;
         dialoge_.Melde(Meldungsart::Fehler, problem.toStdString());
+    }
+}
+
+void TGraphForm::Zeichne(int& punktzaehler) {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    try {
+        if (Graph().Streckenzug) {
+            if (NeuerZug) {
+                ks->GeheZu(h(), v());
+                NeuerZug = false;
+            } else {
+                ks->LinieZu(h(), v());
+            }
+        } else {
+            if (++punktzaehler == Graph().Punktmodul) punktzaehler = 0;
+            if (punktzaehler == 0) ks->PunktZeichnen(h(), v());
+        }
+    } catch (const Pixelfehler&) {
     }
 }
 
@@ -261,32 +287,23 @@ void TGraphForm::paint() {
     if (Abgebrochen) Loeschen();
     Label1->hide();
     Messdaten();
-    if (Streckenzug)
+    if (Graph().Streckenzug)
         Sicher([&] { ks->GeheZu(h(), v()); });
     else
         Sicher([&] { ks->PunktZeichnen(h(), v()); });
+    // From the current values: the start values after an opening, a finished run or an abort.
+    lauf_.Fortsetzen();
+    lauf_.GrenzVariable = Graph().horizontal;
     schritte_ = 0;
     while (!schliesst_) {
-        try {
-            Rechenschritt(modell_);
-            ++schritte_;
-            if (Streckenzug) {
-                if (NeuerZug) {
-                    ks->GeheZu(h(), v());
-                    NeuerZug = false;
-                } else {
-                    ks->LinieZu(h(), v());
-                }
-            } else {
-                if (++punktzaehler == Punktmodul) punktzaehler = 0;
-                if (punktzaehler == 0) ks->PunktZeichnen(h(), v());
-            }
-        } catch (const Gleitkommaueberlauf&) {
-        } catch (const Pixelfehler&) {
-        }
+        // A step that overflowed ends there, without a point.
+        if (lauf_.Schritt() == Laufende::Weiter) Zeichne(punktzaehler);
+        schritte_ = lauf_.Schritte();
         if (NachSchritt) NachSchritt();
         QCoreApplication::processEvents();
-        if (Stopp || schliesst_ || !AchsenGueltig() || h() >= ks->x2()) break;
+        if (Stopp || schliesst_ || !AchsenGueltig()) break;
+        lauf_.Grenze = ks->x2();
+        if (lauf_.Pruefe() != Laufende::Weiter) break;
     }
     Stopp = true;
     if (!schliesst_ && AchsenGueltig() && h() >= ks->x2()) InitVar();
@@ -305,35 +322,40 @@ void TGraphForm::paint() {
 
 void TGraphForm::VarWahlKnopfClick() {
     if (varwahl_ && varwahl_->exec() == QDialog::Accepted) {
-        horizontal = varwahl_->horizontal;
-        vertikal = varwahl_->vertikal;
-        AchsenGewaehlt = varwahl_->AchsenGewaehlt;
+        AendereGraph([this](Graphwerte& g) {
+            g.horizontal = varwahl_->horizontal;
+            g.vertikal = varwahl_->vertikal;
+            g.AchsenGewaehlt = varwahl_->AchsenGewaehlt;
+        });
         ZeigenKnopf->setEnabled(true);
         Loeschen();
         paint();
-    } else if (!AchsenGewaehlt) {
+    } else if (!AchsenGueltig()) {
         ZeigenKnopf->setEnabled(false);
     }
 }
 
 void TGraphForm::GrenzenKnopfClick() {
     if (grenzen_) {
-        TKoordinatensystem* ks = Koordinatensystem1;
-        grenzen_->x1Edit->setNumber(ks->x1());
-        grenzen_->x2Edit->setNumber(ks->x2());
-        grenzen_->y1Edit->setNumber(ks->y1());
-        grenzen_->y2Edit->setNumber(ks->y2());
-        grenzen_->SpinEdit1->setValue(Punktmodul);
-        grenzen_->setDarstellungIndex(Streckenzug ? 0 : 1);
+        const Graphwerte& g = Graph();
+        grenzen_->x1Edit->setNumber(g.x1);
+        grenzen_->x2Edit->setNumber(g.x2);
+        grenzen_->y1Edit->setNumber(g.y1);
+        grenzen_->y2Edit->setNumber(g.y2);
+        grenzen_->SpinEdit1->setValue(g.Punktmodul);
+        grenzen_->setDarstellungIndex(g.Streckenzug ? 0 : 1);
         if (grenzen_->exec() == QDialog::Accepted) {
-            try {
-                SetzeGrenzen(grenzen_->x1Edit->Number(), grenzen_->x2Edit->Number(),
-                             grenzen_->y1Edit->Number(), grenzen_->y2Edit->Number());
-            } catch (const Gleitkommaueberlauf&) {
-                // The dialog refuses such numbers; nothing to change here.
-            }
-            Streckenzug = grenzen_->DarstellungIndex() == 0;
-            Punktmodul = grenzen_->SpinEdit1->value();
+            AendereGraph([this](Graphwerte& neu) {
+                try {
+                    neu.SetzeGrenzen(grenzen_->x1Edit->Number(), grenzen_->x2Edit->Number(),
+                                     grenzen_->y1Edit->Number(), grenzen_->y2Edit->Number());
+                } catch (const Gleitkommaueberlauf&) {
+                    // The dialog refuses such numbers; nothing to change here.
+                }
+                neu.Streckenzug = grenzen_->DarstellungIndex() == 0;
+                neu.Punktmodul = grenzen_->SpinEdit1->value();
+            });
+            UebernimmGrenzen();
         }
     }
     Loeschen();
@@ -354,12 +376,14 @@ void TGraphForm::ZeigenKnopfClick() {
 
 void TGraphForm::HaltKnopfClick() {
     Stopp = true;
+    lauf_.Halte();
     Abgebrochen = false;
 }
 
 void TGraphForm::AbbruchKnopfClick() {
     Stopp = true;
     InitVar();
+    lauf_.Halte();
     Abgebrochen = true;
 }
 
@@ -393,7 +417,7 @@ void TGraphForm::FormActivate() {
         paint();
     } else {
         // Indices that no longer name variables count as not chosen.
-        AchsenGewaehlt = false;
+        if (Graph().AchsenGewaehlt) AendereGraph([](Graphwerte& g) { g.AchsenGewaehlt = false; });
         VarWahlKnopfClick();
     }
 }
@@ -401,6 +425,7 @@ void TGraphForm::FormActivate() {
 void TGraphForm::done(int ergebnis) {
     // A run in progress ends first; nothing is drawn or read after this.
     Stopp = true;
+    lauf_.Halte();
     schliesst_ = true;
     TDialogFenster::done(ergebnis);
 }

@@ -9,7 +9,8 @@
 #include <functional>
 
 #include "dialogfenster.h"
-#include "modell.h"
+#include "dokument.h"
+#include "lauf.h"
 
 class QFrame;
 class QLabel;
@@ -18,27 +19,23 @@ class QToolButton;
 namespace quintor {
 
 class Dialoge;
+class Dokumentobjekt;
 class Hilfe;
 class TGrenzenForm;
 class TKoordinatensystem;
-class TMainForm;
 class TVarWahlForm;
 
 class TGraphForm : public TDialogFenster {
     Q_OBJECT
 
   public:
-    TGraphForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
+    TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
 
     // The windows this one works with, known once all are created.
-    void SetzeFenster(TMainForm* main, TVarWahlForm* varwahl, TGrenzenForm* grenzen);
+    void SetzeFenster(TVarWahlForm* varwahl, TGrenzenForm* grenzen);
 
-    // Graph settings (saved with the model, but the colours).
-    bool AchsenGewaehlt = false;
-    std::int32_t horizontal = 0;
-    std::int32_t vertikal = 0;
-    bool Streckenzug = true;
-    std::int32_t Punktmodul = 1;
+    // The graph settings: the document's, read afresh wherever they are used.
+    const Graphwerte& Graph() const;
 
     // Run state.
     bool Stopp = false;
@@ -56,14 +53,13 @@ class TGraphForm : public TDialogFenster {
     QLabel* Label1 = nullptr;       // coordinates under the mouse
     QLabel* Blinklabel1 = nullptr;  // "rechne" during a run
 
-    void KSInit();
     void InitVar();
     void Loeschen();
     void paint();
     void Messdaten();
-    // The four limits as a whole: widened first, so that no old limit is exchanged with a new one.
-    // A pair that the control cannot map (equal, or without a finite range in single precision)
-    // leaves that axis as it was; false when an axis was kept.
+    // The four limits as a whole, into the document and the coordinate system. A pair that the
+    // control cannot map (equal, or without a finite range in single precision) leaves that axis
+    // as it was; false when an axis was kept.
     bool SetzeGrenzen(float x1, float x2, float y1, float y2);
     static QString Koordinatentext(float wert);
 
@@ -100,6 +96,11 @@ class TGraphForm : public TDialogFenster {
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
   private:
+    // The document's limits to the coordinate system: widened first, so that no old limit is
+    // exchanged with a new one.
+    void UebernimmGrenzen();
+    void AendereGraph(const std::function<void(Graphwerte&)>& aenderung);
+    void Zeichne(int& punktzaehler);
     void FormResize();
     void Koordinatensystem1MouseDown(int x, int y);
     void Koordinatensystem1MouseMove(int x, int y);
@@ -110,10 +111,11 @@ class TGraphForm : public TDialogFenster {
     template <typename F>
     void Sicher(F&& zeichne);
 
+    Dokumentobjekt& dokument_;
     Modell& modell_;
     Dialoge& dialoge_;
     Hilfe& hilfe_;
-    TMainForm* main_ = nullptr;
+    Lauf lauf_;
     TVarWahlForm* varwahl_ = nullptr;
     TGrenzenForm* grenzen_ = nullptr;
 

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 #include "dialoge.h"
+#include "dokument.h"
 #include "hilfe.h"
 #include "ks.h"
 #include "meldungen.h"
@@ -32,7 +33,7 @@ constexpr const char* kZuWeitAuseinander =
 // The message for a pair of limits that cannot be taken over, or none.
 const char* Einwand(float a, float b) {
     if (a == b) return kIdentischeGrenzen;
-    if (!TKoordinatensystem::SpanneEndlich(a, b)) return kZuWeitAuseinander;
+    if (!GrenzenGueltig(a, b)) return kZuWeitAuseinander;
     return nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "dokument.h"
 #include "zahltext.h"
 
 namespace quintor {
@@ -162,9 +163,9 @@ TKoordinatensystem::TKoordinatensystem(QWidget* parent) : QWidget(parent) {
 // ---- Properties ----
 
 bool TKoordinatensystem::SpanneEndlich(float a, float b) {
-    // The range is kept as a single, so it must fit there, not only in extended precision.
-    return std::isfinite(a) && std::isfinite(b) &&
-           std::isfinite(static_cast<float>(std::fabs(static_cast<long double>(b) - a)));
+    // The document's rule for a pair, which also wants the limits distinct; an equal pair of
+    // finite limits has the finite range 0.
+    return GrenzenGueltig(a, b) || (a == b && std::isfinite(a));
 }
 
 void TKoordinatensystem::setx1(float v) {

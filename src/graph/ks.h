@@ -63,10 +63,9 @@ class TKoordinatensystem : public QWidget {
     int yint() const { return yint_; }
     void setyint(int pixel);
 
-    // Both limits finite and the range between them finite in single precision.
+    // Both limits finite and the range between them finite in single precision; a pair the
+    // control can map is one of these with distinct limits (GrenzenGueltig of the model).
     static bool SpanneEndlich(float a, float b);
-    // A pair the control can map: distinct, with a finite range.
-    static bool GrenzenGueltig(float a, float b) { return a != b && SpanneEndlich(a, b); }
 
     // Internal values, readable for the owner and the tests.
     float dx() const { return dx_; }

@@ -11,15 +11,15 @@
 #include <QToolButton>
 
 #include "dialoge.h"
-#include "schrift.h"
+#include "dokumentobjekt.h"
 #include "hilfe.h"
 #include "listenwahl.h"
 #include "modell.h"
+#include "schrift.h"
 
 namespace quintor {
 
 namespace {
-
 
 // Entries 16 pixels high, whatever the substituted font would give.
 class Zeilenhoehe : public QStyledItemDelegate {
@@ -34,9 +34,10 @@ class Zeilenhoehe : public QStyledItemDelegate {
 
 }  // namespace
 
-TVarWahlForm::TVarWahlForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+TVarWahlForm::TVarWahlForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
+                           QWidget* parent)
     : TDialogFenster("Variablenauswahl", 401, 225, parent),
-      modell_(modell),
+      dokument_(dokument),
       dialoge_(dialoge),
       hilfe_(hilfe) {
     setFixedSize(401, 225);
@@ -102,6 +103,10 @@ TVarWahlForm::TVarWahlForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidg
     connect(CancelBtn, &QPushButton::clicked, this, &TVarWahlForm::CancelBtnClick);
 }
 
+const Modell& TVarWahlForm::Daten() const {
+    return dokument_.Inhalt().Daten();
+}
+
 void TVarWahlForm::showEvent(QShowEvent* e) {
     TDialogFenster::showEvent(e);
     if (!e->spontaneous()) FormActivate();
@@ -111,9 +116,10 @@ void TVarWahlForm::FormActivate() {
     Abweisen = false;
     SrcList->clear();
     DstList->clear();
-    for (int i = 1; i <= modell_.Variablenzahl; ++i)
+    const Modell& modell = Daten();
+    for (int i = 1; i <= modell.Variablenzahl; ++i)
         SrcList->addItem(
-            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name));
+            QString::fromStdString(modell.Variablen[static_cast<std::size_t>(i)].Name));
     SetButtons();
     OKBtn->setFocus();
 }
@@ -139,8 +145,9 @@ void TVarWahlForm::OKBtnClick() {
         Abweisen = false;
         const std::string erste = DstList->item(0)->text().toStdString();
         const std::string zweite = DstList->item(1)->text().toStdString();
-        for (int i = 1; i <= modell_.Variablenzahl; ++i) {
-            const std::string& name = modell_.Variablen[static_cast<std::size_t>(i)].Name;
+        const Modell& modell = Daten();
+        for (int i = 1; i <= modell.Variablenzahl; ++i) {
+            const std::string& name = modell.Variablen[static_cast<std::size_t>(i)].Name;
             if (name == erste) horizontal = i;
             if (name == zweite) vertikal = i;
         }

@@ -15,6 +15,7 @@ class QToolButton;
 namespace quintor {
 
 class Dialoge;
+class Dokumentobjekt;
 class Hilfe;
 class Modell;
 
@@ -22,7 +23,8 @@ class TVarWahlForm : public TDialogFenster {
     Q_OBJECT
 
   public:
-    TVarWahlForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
+    TVarWahlForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
+                 QWidget* parent = nullptr);
 
     QLabel *SrcLabel = nullptr, *Label1 = nullptr;
     QListWidget *SrcList = nullptr, *DstList = nullptr;
@@ -52,7 +54,9 @@ class TVarWahlForm : public TDialogFenster {
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
   private:
-    Modell& modell_;
+    const Modell& Daten() const;
+
+    Dokumentobjekt& dokument_;
     Dialoge& dialoge_;
     Hilfe& hilfe_;
 };

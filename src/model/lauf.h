@@ -18,7 +18,7 @@ class Lauf {
     explicit Lauf(Modell& modell) : modell_(modell) {}
 
     // The end conditions, read afresh by every Pruefe().
-    std::int64_t Hoechstzahl = 0;  // steps to make; 0 or less: no limit
+    std::int64_t Hoechstzahl = 0;    // steps to make; 0 or less: no limit
     std::int32_t GrenzVariable = 0;  // 1-based; the run ends once its value reaches Grenze
     float Grenze = 0;
     bool UeberlaufBeendet = true;  // false: a step that overflowed is counted and the run goes on

@@ -9,15 +9,15 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
 
 #include "dialoge.h"
+#include "dokumentobjekt.h"
 #include "hilfe.h"
-#include "mainform.h"
 #include "meldungen.h"
-#include "memotext.h"
 #include "schrift.h"
-#include "schritt.h"
 #include "symbole.h"
 #include "tabellentext.h"
 #include "tabvarwahlform.h"
@@ -34,11 +34,14 @@ constexpr qint64 kSchreibAbstandMs = 16;
 
 }  // namespace
 
-TTabellenform::TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
+TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
+                             QWidget* parent)
     : TDialogFenster("Tabelle", 512, 370 - kRahmenhoehe, parent),
-      modell_(modell),
+      dokument_(dokument),
+      modell_(dokument.Inhalt().Daten()),
       dialoge_(dialoge),
-      hilfe_(hilfe) {
+      hilfe_(hilfe),
+      lauf_(modell_) {
     setFont(Schrift("MS Sans Serif", 11, true));
     setSizeGripEnabled(true);
 
@@ -77,8 +80,7 @@ TTabellenform::TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWi
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 }
 
-void TTabellenform::SetzeFenster(TMainForm* main, TTabVarWahlForm* auswahl) {
-    main_ = main;
+void TTabellenform::SetzeFenster(TTabVarWahlForm* auswahl) {
     auswahl_ = auswahl;
 }
 
@@ -94,9 +96,9 @@ QString TTabellenform::TabZahlText(float x) {
 
 std::vector<std::int32_t> TTabellenform::Spalten() const {
     std::vector<std::int32_t> spalten;
-    if (!auswahl_) return spalten;
-    for (std::int32_t c = 1; c <= auswahl_->AuswahlAnzahl; ++c)
-        spalten.push_back(auswahl_->Auswahl[static_cast<std::size_t>(c)]);
+    if (!gewaehlt_) return spalten;
+    for (const std::int32_t c : dokument_.Inhalt().Tabelle().Spalten)
+        if (c >= 1 && c <= modell_.Variablenzahl) spalten.push_back(c);
     return spalten;
 }
 
@@ -136,7 +138,11 @@ void TTabellenform::Leere() {
 
 QString TTabellenform::Text() {
     Schreibe();
-    return MemoText::Text(Memo1);
+    // Raw, so that no character is changed; the lines as written.
+    QString t = Memo1->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return t;
 }
 
 // ---- The run ----
@@ -158,31 +164,39 @@ void TTabellenform::Arbeite() {
         WeiterBtn->setEnabled(false);
         StopBtn->setEnabled(false);
     };
-    std::string zeile;
     try {
         HaengeAn(QString::fromStdString(quintor::TitelZeile(modell_, spalten)));
         HaengeAn(QString());
     } catch (const SpeicherErschoepft&) {
         fehlschlag();
     }
+    const Dokument& dokument = dokument_.Inhalt();
+    const std::int64_t k = dokument.Tabelle().Auslassen;
+    // Step numbers start at 1 in every call; the values go on from where they are.
+    lauf_.Fortsetzen();
+    std::string zeile;
     seitSchreiben_.start();
-    for (long long i = 1; !Fertig && !schliesst_; ++i) {
+    while (!Fertig && !schliesst_) {
         try {
-            const int k = auswahl_->Auslassen();
-            if (ZeileFaellig(i, k)) {
+            // The line shows the values before the step.
+            if (ZeileFaellig(lauf_.Schritte() + 1, k)) {
                 zeile.clear();
                 HaengeDatenZeileAn(zeile, modell_, spalten);
                 HaengeAn(QString::fromStdString(zeile));
             }
-            Rechenschritt(modell_);
-            if (main_ && main_->Wiederholungen <= i) Fertig = true;
-            if (seitSchreiben_.elapsed() >= kSchreibAbstandMs) Schreibe();
-            QCoreApplication::processEvents();
-        } catch (const Gleitkommaueberlauf&) {
-            fehlschlag();
         } catch (const SpeicherErschoepft&) {
             fehlschlag();
+            break;
         }
+        if (lauf_.Schritt() == Laufende::Ueberlauf) {
+            fehlschlag();
+            break;
+        }
+        // At least one step, also for a count of 0.
+        lauf_.Hoechstzahl = std::max<std::int64_t>(1, dokument.Wiederholungen);
+        if (lauf_.Pruefe() == Laufende::Anzahl) Fertig = true;
+        if (seitSchreiben_.elapsed() >= kSchreibAbstandMs) Schreibe();
+        QCoreApplication::processEvents();
     }
     --tiefe_;
     ++laeufe_;
@@ -223,7 +237,9 @@ void TTabellenform::NeuBtnClick() {
     SpeicherVoll = false;
     StopBtn->setEnabled(true);
     WeiterBtn->setEnabled(false);
-    if (main_) main_->StartwerteInit();
+    // The start values as the grid shows them now; one that cannot be read ends the command.
+    if (!dokument_.Inhalt().StartwerteUebernehmen(dialoge_)) return;
+    lauf_.Starte();
     Arbeite();
 }
 
@@ -261,9 +277,11 @@ void TTabellenform::FormActivate() {
     Fertig = false;
     SpeicherVoll = false;
     OKBtn->setFocus();
-    if (auswahl_ && auswahl_->exec() == QDialog::Accepted) {
+    gewaehlt_ = auswahl_ && auswahl_->exec() == QDialog::Accepted;
+    if (gewaehlt_) {
         StopBtn->setEnabled(true);
         WeiterBtn->setEnabled(false);
+        lauf_.Starte();
         Arbeite();
     } else {
         dialoge_.Melde(Meldungsart::Warnung,
@@ -276,6 +294,7 @@ void TTabellenform::FormActivate() {
 void TTabellenform::done(int ergebnis) {
     // A run in progress ends first; nothing is appended after this.
     Fertig = true;
+    lauf_.Halte();
     schliesst_ = true;
     TDialogFenster::done(ergebnis);
 }

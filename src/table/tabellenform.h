@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogfenster.h"
-#include "modell.h"
+#include "lauf.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -16,16 +16,17 @@ class QPushButton;
 namespace quintor {
 
 class Dialoge;
+class Dokumentobjekt;
 class Hilfe;
-class TMainForm;
 class TTabVarWahlForm;
 
 class TTabellenform : public TDialogFenster {
     Q_OBJECT
 
   public:
-    TTabellenform(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
-    void SetzeFenster(TMainForm* main, TTabVarWahlForm* auswahl);
+    TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
+                  QWidget* parent = nullptr);
+    void SetzeFenster(TTabVarWahlForm* auswahl);
 
     // The text area holds at most this many lines and characters; reaching either ends the run
     // as a failure does. A full table then needs about 0.4 GB, copying all of it about 0.7 GB.
@@ -71,17 +72,20 @@ class TTabellenform : public TDialogFenster {
 
   private:
     void FormResize();
+    // The document's columns once the dialog of this opening was confirmed, else none.
     std::vector<std::int32_t> Spalten() const;
     // Lines go into a buffer that reaches the text area at most about 60 times a second.
     void HaengeAn(const QString& zeile);
     void Leere();
     void Schreibe();
 
+    Dokumentobjekt& dokument_;
     Modell& modell_;
     Dialoge& dialoge_;
     Hilfe& hilfe_;
-    TMainForm* main_ = nullptr;
     TTabVarWahlForm* auswahl_ = nullptr;
+    Lauf lauf_;
+    bool gewaehlt_ = false;  // the column dialog of this opening ended with OK
 
     QString puffer_;
     long long zeilen_ = 0;   // lines in the text area and the buffer together

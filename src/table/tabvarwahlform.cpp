@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "dokumentobjekt.h"
 #include "listenwahl.h"
 #include "modell.h"
 #include "schrift.h"
@@ -15,8 +16,8 @@
 
 namespace quintor {
 
-TTabVarWahlForm::TTabVarWahlForm(Modell& modell, QWidget* parent)
-    : TDialogFenster("Variablenwahl - Tabelle", 362, 267, parent), modell_(modell) {
+TTabVarWahlForm::TTabVarWahlForm(Dokumentobjekt& dokument, QWidget* parent)
+    : TDialogFenster("Variablenwahl - Tabelle", 362, 267, parent), dokument_(dokument) {
     setFixedSize(362, 267);
     setFont(Schrift("System", 16, false));
     const QFont fett = Schrift("MS Sans Serif", 11, true);
@@ -105,9 +106,10 @@ void TTabVarWahlForm::FormActivate() {
     AuswahlAnzahl = 0;
     SrcList->clear();
     DstList->clear();
-    for (int i = 1; i <= modell_.Variablenzahl; ++i)
+    const Modell& modell = dokument_.Inhalt().Daten();
+    for (int i = 1; i <= modell.Variablenzahl; ++i)
         SrcList->addItem(
-            QString::fromStdString(modell_.Variablen[static_cast<std::size_t>(i)].Name));
+            QString::fromStdString(modell.Variablen[static_cast<std::size_t>(i)].Name));
     SetButtons();
     OKBtn->setFocus();
 }
@@ -144,14 +146,19 @@ void TTabVarWahlForm::ExcAllBtnClick() {
 }
 
 void TTabVarWahlForm::OKBtnClick() {
+    const Modell& modell = dokument_.Inhalt().Daten();
     const int anzahl = std::min(DstList->count(), 100);
+    Tabellenwahl wahl;
     for (int j = 0; j < anzahl; ++j) {
         const std::string text = DstList->item(j)->text().toStdString();
-        for (int i = 1; i <= modell_.Variablenzahl; ++i)
-            if (modell_.Variablen[static_cast<std::size_t>(i)].Name == text)
+        for (int i = 1; i <= modell.Variablenzahl; ++i)
+            if (modell.Variablen[static_cast<std::size_t>(i)].Name == text)
                 Auswahl[static_cast<std::size_t>(j + 1)] = i;
+        wahl.Spalten.push_back(Auswahl[static_cast<std::size_t>(j + 1)]);
     }
     AuswahlAnzahl = anzahl;
+    wahl.Auslassen = Auslassen();
+    dokument_.Inhalt().SetzeTabelle(wahl);
 }
 
 bool TTabVarWahlForm::eventFilter(QObject* objekt, QEvent* e) {

@@ -15,13 +15,13 @@ class QToolButton;
 
 namespace quintor {
 
-class Modell;
+class Dokumentobjekt;
 
 class TTabVarWahlForm : public TDialogFenster {
     Q_OBJECT
 
-public:
-    explicit TTabVarWahlForm(Modell& modell, QWidget* parent = nullptr);
+  public:
+    explicit TTabVarWahlForm(Dokumentobjekt& dokument, QWidget* parent = nullptr);
 
     QLabel *SrcLabel = nullptr, *DstLabel = nullptr, *Label1 = nullptr, *Image1 = nullptr;
     QListWidget *SrcList = nullptr, *DstList = nullptr;
@@ -30,7 +30,8 @@ public:
     TSpinEdit* SpinEdit1 = nullptr;  // lines to leave out; kept for the program's lifetime
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr;
 
-    // The chosen columns (variable numbers from 1), valid after OK; 0 after every opening.
+    // The chosen columns (variable numbers from 1), valid after OK; 0 after every opening. OK
+    // also gives them and the skip count to the document.
     std::int32_t AuswahlAnzahl = 0;
     std::array<std::int32_t, 101> Auswahl{};
 
@@ -45,12 +46,12 @@ public:
     void SetButtons();
     void OKBtnClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
-private:
-    Modell& modell_;
+  private:
+    Dokumentobjekt& dokument_;
 };
 
 }  // namespace quintor

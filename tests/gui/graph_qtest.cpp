@@ -1,12 +1,16 @@
 // The graph window: its runs in line and point mode, halt, abort, zoom, coordinates, measured
-// data, limits it refuses, re-showing by the window system, and closing during a run. Runs are
-// halted, aborted or closed at a counted step, never after a time.
+// data, limits it refuses, re-showing by the window system, and closing during a run; its
+// settings kept in the document. Runs are halted, aborted or closed at a counted step, never
+// after a time.
 #include <QtTest/qtestspontaneevent.h>
 
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -16,12 +20,13 @@
 #include <limits>
 #include <memory>
 
-#include "anwendung.h"
+#include "dokumentobjekt.h"
 #include "graphform.h"
+#include "grenzenform.h"
 #include "ks.h"
-#include "mainform.h"
-#include "stringgrid.h"
+#include "singedit.h"
 #include "testdialoge.h"
+#include "varwahlform.h"
 
 using namespace quintor;
 
@@ -49,22 +54,46 @@ class GraphTest : public QObject {
 
     test::TestDialoge d;
     test::TestHilfe hilfe;
-    std::unique_ptr<Anwendung> a;
+    std::unique_ptr<Dokumentobjekt> dokument;
+    std::unique_ptr<QWidget> haupt;  // in place of the main window, the parent of them all
     std::unique_ptr<test::ModalWaechter> waechter;
-    TMainForm* f = nullptr;
     TGraphForm* g = nullptr;
+    TVarWahlForm* vw = nullptr;
+    TGrenzenForm* gf = nullptr;
     TKoordinatensystem* ks = nullptr;
+    QTimer dialogwecker;
 
-    // A scanned model with start values; the graph set to plot variable h against v.
+    Dokument& D() { return dokument->Inhalt(); }
+    void Einstellen(const std::function<void(Graphwerte&)>& aenderung) {
+        Graphwerte w = D().Graph();
+        aenderung(w);
+        D().SetzeGraph(w);
+    }
+    // A scanned model with start values, taken over as the main window does before it opens
+    // the graph; the graph set to plot variable h against v.
     void Modell(const QString& text, const QStringList& startwerte, int h, int v) {
-        f->Memo1->setPlainText(text);
-        f->SCANNEN();
+        std::vector<std::string> zeilen;
+        for (const QString& z : text.split('\n')) zeilen.push_back(z.toStdString());
+        D().SetzeZeilen(zeilen);
+        D().Scanne(d);
         for (int i = 0; i < startwerte.size(); ++i)
-            f->StringGrid1->SetzeZelle(1, i + 1, startwerte[i].toStdString());
-        f->StartwerteInit();
-        g->horizontal = h;
-        g->vertikal = v;
-        g->AchsenGewaehlt = true;
+            D().SetzeStartwerttext(i + 1, startwerte[i].toStdString());
+        QVERIFY(D().StartwerteUebernehmen(d));
+        Einstellen([&](Graphwerte& w) {
+            w.horizontal = h;
+            w.vertikal = v;
+            w.AchsenGewaehlt = true;
+        });
+    }
+    // Works `aktion` in the dialog once it is the modal one; the action closes it.
+    void ImDialog(QDialog* dialog, std::function<void()> aktion) {
+        dialogwecker.disconnect();
+        connect(&dialogwecker, &QTimer::timeout, this, [this, dialog, aktion] {
+            if (QApplication::activeModalWidget() != dialog) return;
+            dialogwecker.stop();
+            aktion();
+        });
+        dialogwecker.start(0);
     }
     // Shows the window (its activation starts a run) and waits until that run has ended.
     void OeffneUndWarte() {
@@ -88,7 +117,10 @@ class GraphTest : public QObject {
         }
     }
     QList<float> Grenzen() { return {ks->x1(), ks->x2(), ks->y1(), ks->y2()}; }
-    float Wert(int nr) { return f->Daten().Variablen[static_cast<std::size_t>(nr)].Wert; }
+    QList<float> DokumentGrenzen() {
+        return {D().Graph().x1, D().Graph().x2, D().Graph().y1, D().Graph().y2};
+    }
+    float Wert(int nr) { return D().Daten().Variablen[static_cast<std::size_t>(nr)].Wert; }
     void Maus(QEvent::Type art, QPoint p) {
         QMouseEvent e(art, p, ks->mapToGlobal(p), Qt::LeftButton,
                       art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -105,14 +137,20 @@ class GraphTest : public QObject {
     void init() {
         waechter = std::make_unique<test::ModalWaechter>();
         d.Leeren();
-        a = std::make_unique<Anwendung>(d, hilfe, QStringList{});
-        f = a->fenster.MainForm;
-        g = a->fenster.GraphForm;
+        dokument = std::make_unique<Dokumentobjekt>();
+        haupt = std::make_unique<QWidget>();
+        vw = new TVarWahlForm(*dokument, d, hilfe, haupt.get());
+        gf = new TGrenzenForm(d, hilfe, haupt.get());
+        g = new TGraphForm(*dokument, d, hilfe, haupt.get());
+        g->SetzeFenster(vw, gf);
         ks = g->Koordinatensystem1;
+        gf->SetzeKoordinatensystem(ks);
     }
     void cleanup() {
+        dialogwecker.stop();
         g->reject();
-        a.reset();
+        haupt.reset();
+        dokument.reset();
         QVERIFY2(waechter->ausgeloest.isEmpty(),
                  qPrintable("offen geblieben: " + waechter->ausgeloest));
     }
@@ -149,8 +187,10 @@ class GraphTest : public QObject {
         for (const auto& fall : faelle) {
             Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
             g->SetzeGrenzen(-0.5f, 10, -0.5f, 10);
-            g->Streckenzug = false;
-            g->Punktmodul = fall.modul;
+            Einstellen([&](Graphwerte& w) {
+                w.Streckenzug = false;
+                w.Punktmodul = fall.modul;
+            });
             OeffneUndWarte();
             QCOMPARE(Schwarze(ks->Bild()), fall.punkte);
             g->hide();
@@ -193,12 +233,13 @@ class GraphTest : public QObject {
         QVERIFY(!g->LaeuftGerade());
         g->SetzeGrenzen(-10, 10, -10, 10);
         ks->Skalieren();
+        D().Gesichert();
         Ziehe({300, 200}, {100, 50});
-        QCOMPARE(ks->x1(), x1);
-        QCOMPARE(ks->x2(), x2);
-        QCOMPARE(ks->y1(), y1);
-        QCOMPARE(ks->y2(), y2);
+        QCOMPARE(Grenzen(), QList<float>({x1, x2, y1, y2}));
         QVERIFY(!g->LaeuftGerade());
+        // The zoom is a change of the model, in ascending order as the control has it.
+        QVERIFY(D().Geaendert());
+        QCOMPARE(DokumentGrenzen(), Grenzen());
         // A click without movement erases its own rectangle and keeps the limits.
         const QImage vorher = ks->Bild();
         Ziehe({120, 80}, {120, 80});
@@ -226,7 +267,7 @@ class GraphTest : public QObject {
         }
         datei.write("abc", 3);  // a broken last record
         datei.close();
-        f->Messdatei = pfad;
+        D().Messdatei = pfad.toStdString();
         ks->setKSFarbe(Qt::white);
         Modell("T:=T+1\nY:=100", {"0", "100"}, 1, 2);  // the curve stays above the picture
         g->SetzeGrenzen(-10, 10, -10, 10);
@@ -239,7 +280,7 @@ class GraphTest : public QObject {
         QVERIFY(d.meldungen[0].text.contains(pfad));
         g->ZeigenKnopfClick();  // the same opening: no second message
         QCOMPARE(d.meldungen.size(), std::size_t{1});
-        f->Messdatei = ordner.filePath("fehlt.dat");
+        D().Messdatei = ordner.filePath("fehlt.dat").toStdString();
         g->hide();
         OeffneUndWarte();
         QCOMPARE(d.meldungen.size(), std::size_t{2});
@@ -254,7 +295,7 @@ class GraphTest : public QObject {
         g->show();
         QVERIFY(Warte([&] { return !titel.isEmpty(); }));
         QCOMPARE(titel, QStringList{"Variablenauswahl"});
-        QVERIFY(!g->AchsenGewaehlt);
+        QVERIFY(!D().Graph().AchsenGewaehlt);
         QCOMPARE(g->Schritte(), 0LL);
     }
 
@@ -307,7 +348,7 @@ class GraphTest : public QObject {
             QFile datei(ordner.filePath(QString("m%1.dat").arg(groesse)));
             QVERIFY(datei.open(QIODevice::WriteOnly) && datei.resize(groesse));
             datei.close();
-            f->Messdatei = datei.fileName();
+            D().Messdatei = datei.fileName().toStdString();
             Modell("T:=T+1\nY:=100", {"0", "100"}, 1, 2);  // the curve stays above the picture
             g->SetzeGrenzen(-10, 10, -10, 10);
             OeffneUndWarte();
@@ -328,6 +369,63 @@ class GraphTest : public QObject {
         QCOMPARE(g->Schritte(), 20LL);
         QVERIFY(g->Stopp);
         QVERIFY(g->VarWahlKnopf->isEnabled());
+    }
+
+    // A model opened (its settings set in the document) brings its limits; a new one the defaults.
+    void GrenzenKommenAusDemDokument() {
+        Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
+        Einstellen([](Graphwerte& w) { w.SetzeGrenzen(2, 8, 3, -1); });
+        QCOMPARE(Grenzen(), QList<float>({2, 8, -1, 3}));
+        OeffneUndWarte();
+        QCOMPARE(Grenzen(), QList<float>({2, 8, -1, 3}));
+        QCOMPARE(g->Schritte(), 8LL);  // T reaches the document's right limit
+        g->hide();
+        D().Neu();
+        QCOMPARE(Grenzen(), QList<float>({-10, 10, -10, 10}));
+    }
+
+    void AchsenwahlUndEinstellungenAendernDasDokument() {
+        Modell("T:=T+1\nY:=T*T", {"0", "0"}, 0, 0);
+        Einstellen([](Graphwerte& w) { w.AchsenGewaehlt = false; });
+        D().Gesichert();
+        ImDialog(vw, [this] {
+            for (const char* name : {"Y", "T"}) {
+                vw->SrcList->clearSelection();
+                vw->SrcList->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+                vw->IncludeBtn->click();
+            }
+            vw->OKBtn->click();
+        });
+        OeffneUndWarte();
+        QVERIFY(D().Geaendert());
+        QVERIFY(D().Graph().AchsenGewaehlt);
+        QCOMPARE(D().Graph().horizontal, 2);
+        QCOMPARE(D().Graph().vertikal, 1);
+
+        D().Gesichert();
+        ImDialog(gf, [this] {
+            gf->x1Edit->setText("50");
+            gf->x2Edit->setText("0");
+            gf->y1Edit->setText("-5");
+            gf->y2Edit->setText("5");
+            gf->setDarstellungIndex(1);
+            gf->SpinEdit1->setValue(3);
+            gf->OKBtn->click();
+        });
+        g->GrenzenKnopfClick();
+        QVERIFY(D().Geaendert());
+        QCOMPARE(DokumentGrenzen(), QList<float>({0, 50, -5, 5}));
+        QCOMPARE(Grenzen(), DokumentGrenzen());
+        QVERIFY(!D().Graph().Streckenzug);
+        QCOMPARE(D().Graph().Punktmodul, 3);
+    }
+
+    // The run starts from the start values, whatever values an earlier run left.
+    void LaufBeginntBeiDenStartwerten() {
+        Modell("T:=T+1\nY:=T", {"3", "0"}, 1, 2);
+        D().Daten().Variablen[1].Wert = 9;
+        OeffneUndWarte();
+        QCOMPARE(g->Schritte(), 7LL);
     }
 };
 

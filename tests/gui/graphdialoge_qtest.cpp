@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "dokumentobjekt.h"
 #include "grenzenform.h"
 #include "ks.h"
 #include "listenwahl.h"
@@ -59,12 +60,14 @@ class GraphDialogeTest : public QObject {
 
     test::TestDialoge d;
     test::TestHilfe h;
-    std::unique_ptr<Modell> m;
+    std::unique_ptr<Dokumentobjekt> dokument;
     std::unique_ptr<test::ModalWaechter> waechter;
     std::unique_ptr<TVarWahlForm> vw;
     std::unique_ptr<TGrenzenForm> gf;
 
+    // The variables straight into the document's model, as a scan leaves them.
     void Variablen(const QStringList& namen) {
+        Modell* m = &dokument->Inhalt().Daten();
         m->Variablenzahl = static_cast<std::int32_t>(namen.size());
         for (int i = 0; i < namen.size(); ++i)
             m->Variablen[static_cast<std::size_t>(i + 1)].Name = namen[i].toStdString();
@@ -85,14 +88,15 @@ class GraphDialogeTest : public QObject {
         waechter = std::make_unique<test::ModalWaechter>();
         d.Leeren();
         h.aufrufe.clear();
-        m = std::make_unique<Modell>();
+        dokument = std::make_unique<Dokumentobjekt>();
         Variablen({"Y", "X", "Z"});
-        vw = std::make_unique<TVarWahlForm>(*m, d, h);
+        vw = std::make_unique<TVarWahlForm>(*dokument, d, h);
         gf = std::make_unique<TGrenzenForm>(d, h);
     }
     void cleanup() {
         vw.reset();
         gf.reset();
+        dokument.reset();
         QVERIFY2(waechter->ausgeloest.isEmpty(),
                  qPrintable("offen geblieben: " + waechter->ausgeloest));
     }

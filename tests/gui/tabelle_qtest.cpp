@@ -18,10 +18,8 @@
 #include <sstream>
 #include <tuple>
 
-#include "anwendung.h"
 #include "batch.h"
-#include "mainform.h"
-#include "stringgrid.h"
+#include "dokumentobjekt.h"
 #include "tabellenform.h"
 #include "tabvarwahlform.h"
 #include "testdialoge.h"
@@ -70,9 +68,9 @@ class TabelleTest : public QObject {
 
     test::TestDialoge d;
     test::TestHilfe hilfe;
-    std::unique_ptr<Anwendung> a;
+    std::unique_ptr<Dokumentobjekt> dokument;
+    std::unique_ptr<QWidget> haupt;  // in place of the main window, the parent of both
     std::unique_ptr<test::ModalWaechter> waechter;
-    TMainForm* f = nullptr;
     TTabellenform* t = nullptr;
     TTabVarWahlForm* w = nullptr;
 
@@ -110,15 +108,21 @@ class TabelleTest : public QObject {
         // The bound only ends a test that hangs.
         return QTest::qWaitFor([this] { return auftraege.empty() && !t->LaeuftGerade(); }, 120'000);
     }
+    Dokument& D() { return dokument->Inhalt(); }
+    // A scanned model with start values, taken over as the main window does before it opens
+    // the table.
     void Modell(const QString& text, const QStringList& startwerte, int wiederholungen) {
-        f->Memo1->setPlainText(text);
-        f->SCANNEN();
+        std::vector<std::string> zeilen;
+        for (const QString& z : text.split('\n', Qt::SkipEmptyParts))
+            zeilen.push_back(z.toStdString());
+        D().SetzeZeilen(zeilen);
+        D().Scanne(d);
         for (int i = 0; i < startwerte.size(); ++i)
-            f->StringGrid1->SetzeZelle(1, i + 1, startwerte[i].toStdString());
-        f->StartwerteInit();
-        f->SpinEdit1->setValue(wiederholungen);
+            D().SetzeStartwerttext(i + 1, startwerte[i].toStdString());
+        QVERIFY(D().StartwerteUebernehmen(d));
+        D().Wiederholungen = wiederholungen;
     }
-    float Wert(int nr = 1) { return a->modell.Variablen[std::size_t(nr)].Wert; }
+    float Wert(int nr = 1) { return D().Daten().Variablen[std::size_t(nr)].Wert; }
     QStringList Zeilen() { return t->Text().split('\n'); }
     bool Angehalten() { return !t->StopBtn->isEnabled() && t->WeiterBtn->isEnabled(); }
 
@@ -126,10 +130,11 @@ class TabelleTest : public QObject {
     void init() {
         waechter = std::make_unique<test::ModalWaechter>();
         d.Leeren();
-        a = std::make_unique<Anwendung>(d, hilfe, QStringList{});
-        f = a->fenster.MainForm;
-        t = a->fenster.Tabellenform;
-        w = a->fenster.TabVarWahlForm;
+        dokument = std::make_unique<Dokumentobjekt>();
+        haupt = std::make_unique<QWidget>();
+        t = new TTabellenform(*dokument, d, hilfe, haupt.get());
+        w = new TTabVarWahlForm(*dokument, haupt.get());
+        t->SetzeFenster(w);
         wecker.setInterval(0);
         connect(&wecker, &QTimer::timeout, this, [this] {
             if (auftraege.empty()) return wecker.stop();
@@ -144,7 +149,8 @@ class TabelleTest : public QObject {
         auftraege.clear();
         t->reject();
         w->reject();
-        a.reset();
+        haupt.reset();
+        dokument.reset();
         QVERIFY2(waechter->ausgeloest.isEmpty(),
                  qPrintable("offen geblieben: " + waechter->ausgeloest));
     }
@@ -170,8 +176,9 @@ class TabelleTest : public QObject {
         QVERIFY(d.meldungen.empty());
     }
 
-    void WeiterSetztFortUndNeuLiestDasGitter() {
+    void WeiterSetztFortUndNeuLiestDieStartwerte() {
         Modell("N:=N+1", {"1"}, 20);
+        D().Daten().Variablen[1].Wert = 50;  // left by an earlier run: the table starts at 1
         Waehle({"N"});
         QVERIFY(Oeffne());
         const QStringList erster = QStringList({kN, ""}) + Daten(1, 20);
@@ -179,8 +186,8 @@ class TabelleTest : public QObject {
         t->WeiterBtn->click();
         QCOMPARE(Zeilen(), erster + QStringList({"", "", kN, ""}) + Daten(21, 40));
         QVERIFY(Angehalten());
-        // "Neu" keeps the columns and shows no dialog.
-        f->StringGrid1->SetzeZelle(1, 1, "100");
+        // "Neu" keeps the columns, shows no dialog and takes the start values as they are now.
+        D().SetzeStartwerttext(1, "100");
         t->NeuBtn->click();
         QCOMPARE(Zeilen(), QStringList({kN, ""}) + Daten(100, 119));
         QVERIFY(Angehalten());
@@ -413,9 +420,14 @@ class TabelleTest : public QObject {
         QCOMPARE(Namen(w->DstList), QStringList({"Z", "X", "Y"}));
         QCOMPARE(knoepfe(), QList<bool>({false, false, true, true}));
         w->SpinEdit1->setValue(5);
+        D().Gesichert();
         w->OKBtn->click();
         QCOMPARE(w->AuswahlAnzahl, 3);
         QCOMPARE((std::array{w->Auswahl[1], w->Auswahl[2], w->Auswahl[3]}), (std::array{3, 2, 1}));
+        // The choice is the document's, and a change of it.
+        QCOMPARE(D().Tabelle().Spalten, (std::vector<std::int32_t>{3, 2, 1}));
+        QCOMPARE(D().Tabelle().Auslassen, 5);
+        QVERIFY(D().Geaendert());
         // Reopened: the choice is gone, the skip count stays.
         w->show();
         QCOMPARE(w->AuswahlAnzahl, 0);
@@ -458,14 +470,14 @@ class TabelleTest : public QObject {
                 "-n", std::to_string(fall.n),     "-k",     std::to_string(fall.k),
                 "-c", fall.spalten.toStdString(), "--seed", "4711"};
             for (int i = 1; i <= fall.start.size(); ++i)
-                arg.insert(arg.end(), {"-s", a->modell.Variablen[std::size_t(i)].Name + "=" +
+                arg.insert(arg.end(), {"-s", D().Daten().Variablen[std::size_t(i)].Name + "=" +
                                                  fall.start[i - 1].toStdString()});
             arg.push_back(pfad.toStdString());
             std::ostringstream aus, fehler;
             QCOMPARE(Batchlauf(arg, aus, fehler), fall.rc);
 
             // The seed right before the run; activating the main window would draw a new one.
-            Waehle(fall.spalten.split(','), fall.k, [this] { a->modell.Zufallszustand = 4711; });
+            Waehle(fall.spalten.split(','), fall.k, [this] { D().Daten().Zufallszustand = 4711; });
             QString text;
             const long long laeufe = t->Laeufe();
             Sobald([&] { return t->Laeufe() > laeufe && !t->LaeuftGerade(); },
@@ -473,7 +485,9 @@ class TabelleTest : public QObject {
                        text = t->Text();
                        t->OKBtn->click();
                    });
-            f->Tabelle1Click();  // as the user opens it: modal, the start values read again
+            // As the main window opens it: the start values taken over, then modal.
+            QVERIFY(D().StartwerteUebernehmen(d));
+            t->exec();
             QVERIFY(auftraege.empty());
             QCOMPARE(QString::fromStdString(aus.str()), text + "\n");
         }
