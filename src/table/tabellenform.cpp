@@ -232,13 +232,14 @@ void TTabellenform::WeiterBtnClick() {
 }
 
 void TTabellenform::NeuBtnClick() {
+    // The start values as the grid shows them now; one that cannot be read ends the command
+    // before the table or the buttons change.
+    if (!dokument_.Inhalt().StartwerteUebernehmen(dialoge_)) return;
     Leere();
     Fertig = false;
     SpeicherVoll = false;
     StopBtn->setEnabled(true);
     WeiterBtn->setEnabled(false);
-    // The start values as the grid shows them now; one that cannot be read ends the command.
-    if (!dokument_.Inhalt().StartwerteUebernehmen(dialoge_)) return;
     lauf_.Starte();
     Arbeite();
 }

@@ -192,6 +192,12 @@ class TabelleTest : public QObject {
         QCOMPARE(Zeilen(), QStringList({kN, ""}) + Daten(100, 119));
         QVERIFY(Angehalten());
         QVERIFY(d.meldungen.empty());
+        // A start value beyond the single range ends "Neu" before the table changes.
+        D().SetzeStartwerttext(1, "1E39");
+        t->NeuBtn->click();
+        QCOMPARE(d.Texte(), QStringList{QString::fromUtf8("Gleitkommaüberlauf")});
+        QCOMPARE(Zeilen(), QStringList({kN, ""}) + Daten(100, 119));
+        QVERIFY(Angehalten());
     }
 
     void SpaltenUndNamenslaengen() {
