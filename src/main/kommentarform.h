@@ -1,20 +1,29 @@
-// The free comment on the model. Its text lives only in Memo1, across showings; the model
-// files load, empty and save it there.
+// The free comment on the model. It edits the document's comment: every change goes there, and
+// a comment the document gets (opened, or emptied by New) shows here.
 #pragma once
 
 #include "dialogfenster.h"
+#include "dokument.h"
 
 class QPlainTextEdit;
 
 namespace quintor {
 
+class Dokumentobjekt;
+
 class TKommentarForm : public TDialogFenster {
     Q_OBJECT
 
   public:
-    explicit TKommentarForm(QWidget* parent = nullptr);
+    explicit TKommentarForm(Dokumentobjekt& dokument, QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;
+
+  private:
+    void Veraendert(Dokument::Teil teil);
+
+    Dokumentobjekt& dokument_;
+    bool zeigt_ = false;  // the memo is being set to the document's comment
 };
 
 }  // namespace quintor

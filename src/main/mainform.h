@@ -1,64 +1,70 @@
 // The main window: equation editor, repetition count, start-value grid, run buttons, step
-// counter, speed knob, tool bar, menu and status line. The program's only non-modal window.
+// counter, speed knob, tool bar, menu and status line. The program's only non-modal window. It
+// shows the document and changes it only through the document's operations.
 #pragma once
 
 #include <QFont>
 #include <QMainWindow>
-#include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
 
-#include "fensterliste.h"
-#include "modell.h"
+#include "dokument.h"
+#include "iterationslauf.h"
 #include "rechner.h"
-#include "schritt.h"
 #include "spinedit.h"
-#include "win1252.h"
 
 class QAction;
-class QEventLoop;
+class QDialog;
 class QLabel;
 class QFrame;
 class QMenu;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QToolButton;
 
 namespace quintor {
 
+class Dateibefehle;
 class Dialoge;
+class Dokumentobjekt;
 class Hilfe;
 class TIntEdit;
+class TInfoForm;
+class TKommentarForm;
+class TKonstForm;
 class TRotarySwitch;
 class TStringGrid;
 class MemoText;
 class TRechnerFenster;
+
+// The windows the main window opens. The graph and the table are plain dialogs to it.
+struct Nebenfenster {
+    QDialog* Graph = nullptr;
+    QDialog* Tabelle = nullptr;
+    TKonstForm* Konst = nullptr;
+    TKommentarForm* Kommentar = nullptr;
+    TInfoForm* Info = nullptr;
+};
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
   public:
     // `argumente` are the command-line parameters without the program name.
-    TMainForm(Modell& modell, Dialoge& dialoge, Hilfe& hilfe, QStringList argumente,
+    TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe, QStringList argumente,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The other windows, known once all are created.
-    void SetzeFenster(const Fensterliste& fenster) { fenster_ = fenster; }
+    void SetzeFenster(const Nebenfenster& fenster) { fenster_ = fenster; }
 
-    Modell& Daten() { return modell_; }
+    Modell& Daten() { return dokument().Daten(); }
+    Dateibefehle& Dateien() { return *dateien_; }
+    Iterationslauf& Iteration() { return *lauf_; }
 
-    // Document state.
-    QString Dateiname;
-    bool Gesichert = true;
-    QString Messdatei;
-
-    // The run: repetition count and delay factor (pause 3 x Verzoegerung ms after each step).
-    std::int32_t Wiederholungen = 0;
+    // The delay factor: the pause after each step lasts 3 x Verzoegerung ms.
     std::int32_t Verzoegerung = 400;
 
     // Controls, named as the program's documentation names them.
@@ -96,11 +102,21 @@ class TMainForm : public QMainWindow {
     QAction *HelpContentsItem = nullptr, *HelpSearchItem = nullptr, *HelpHowToUseItem = nullptr,
             *Taschenrechner1 = nullptr, *Konstanten1 = nullptr, *HelpAboutItem = nullptr;
 
-    // Scan and start values, with the grid (also used by the files and the table window).
+    // Scans the equation text (the grid then shows the document's names and start values).
     void SCANNEN();
-    // False when a start value failed (the message is shown): the command that reads them ends.
+    // Converts the start values shown; false when one failed (the message is shown).
     bool StartwerteInit();
-    void StringgridLoeschen();
+
+    // Starts a desktop calculator and returns the launcher code; tests replace it.
+    std::function<int()> Rechnerstart = [] { return StarteRechner(); };
+    // The font dialog, opened on the given font; the chosen font, or none when cancelled.
+    // Tests replace it.
+    std::function<std::optional<QFont>(const QFont&)> Schriftwahl;
+
+    // Pauses for more than `ms` milliseconds on the event loop; ends early when closing.
+    void Warte(int ms) { lauf_->Warte(ms); }
+    // True while an iteration run is in progress.
+    bool LaeuftGerade() const { return lauf_->Laeuft(); }
 
   public slots:
     // The run.
@@ -144,70 +160,43 @@ class TMainForm : public QMainWindow {
 
     void FormActivate();
 
-  public:
-    // Pauses for more than `ms` milliseconds while the window stays alive: waits on the event
-    // loop, it does not spin. Ends early when the window is closing.
-    void Warte(int ms);
-
-    // True while an iteration run is in progress.
-    bool LaeuftGerade() const { return laeuft_; }
-
   protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    void BaueFenster();
-    void BaueMenue();
-    void BaueWerkzeugleiste();
+    Dokument& dokument();
+    void Veraendert(Dokument::Teil teil);
+    // The editor, the grid and the caption show the document.
+    void ZeigeText();
+    void ZeigeStartwerte();
+    void ZeigeTitel();
     void SetzeLaufzustand(bool laeuft);
-    void FormClose();
+    // After a failed scan: its messages again, the cursor on the faulty line; true then.
+    bool ScanfehlerGezeigt();
     // Graph1Click and Tabelle1Click differ only in the window shown.
-    void OeffneAnsicht(QWidget* fenster);
+    void OeffneAnsicht(QDialog* fenster);
     void FokusWechsel(QWidget* alt, QWidget* neu);
-    // The editor's font, also the font dialog's preset.
-    static QFont EditorSchrift();
 
-  public:
-    // The model's companion files, and the question before a command replaces the model.
-    void HoleStartwerte();
-    void HoleKommentar();
-    void SpeichereKommentar();
-    void Sicherungsfrage();
-
-    // The file choices; tests replace them. An empty path means cancelled.
-    std::function<QString()> OeffnenDialog;
-    std::function<QString()> SpeichernDialog;
-    // The printer and its settings, kept between printouts; tests replace the print dialog.
-    QPrinter& Drucker();
-    std::function<bool(QPrinter&)> DruckDialog;
-    // Starts a desktop calculator and returns the launcher code; tests replace it.
-    std::function<int()> Rechnerstart = [] { return StarteRechner(); };
-    // The font dialog, opened on the given font; the chosen font, or none when cancelled.
-    // Tests replace it.
-    std::function<std::optional<QFont>(const QFont&)> Schriftwahl;
-
-  private:
-    // Writes a file whole or not at all; false with the system's reason.
-    static bool SchreibeDatei(const QString& pfad, const std::string& inhalt, QString* grund);
-    std::unique_ptr<QPrinter> drucker_;
-    Dateikodierung kodierung_ = Dateikodierung::Win1252;  // of the model file as it was read
-
-    Modell& modell_;
+    Dokumentobjekt& dokument_;
     Dialoge& dialoge_;
     Hilfe& hilfe_;
     QStringList argumente_;
-    Fensterliste fenster_;
-    MemoText* memoText_ = nullptr;
+    Nebenfenster fenster_;
+    std::unique_ptr<MemoText> memoText_;
+    std::unique_ptr<Ergebnisanzeige> ergebnisse_;  // the grid's result column
+    Iterationslauf* lauf_ = nullptr;
+    std::unique_ptr<Dateibefehle> dateien_;
     TRechnerFenster* rechner_ = nullptr;  // our own calculator, created on first need
 
-    class Ergebnisspalte;
-    Ergebnisanzeige* ergebnisse_ = nullptr;  // the grid's result column
-
-    bool laeuft_ = false;
+    bool zeigt_ = false;  // the editor is being set to the document's text
     bool schliesst_ = false;
     bool messdateiGemeldet_ = false;
-    QPointer<QEventLoop> warteSchleife_;
 };
+
+// The editor's font, also the font dialog's preset.
+QFont EditorSchrift();
+// Builds the controls, the tool bar and the menu of the main window.
+void BaueHauptfenster(TMainForm& f);
 
 }  // namespace quintor

@@ -1,17 +1,18 @@
-// The main window's commands: editor and grid handling, edit commands, views, calculator,
-// constants, help, activation and closing.
+// The main window's commands: the run, editor and grid, files, edit commands, views,
+// calculator, constants, help, activation.
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 #include <chrono>
+#include <cmath>
 
+#include "dateibefehle.h"
 #include "dialoge.h"
-#include "graphform.h"
+#include "dokumentobjekt.h"
 #include "hilfe.h"
 #include "infoform.h"
 #include "intedit.h"
@@ -19,43 +20,52 @@
 #include "konstform.h"
 #include "mainform.h"
 #include "memotext.h"
-#include "rechner.h"
 #include "rechnerfenster.h"
 #include "rotaryswitch.h"
-#include "scan.h"
 #include "stringgrid.h"
-#include "tabellenform.h"
 
 namespace quintor {
 
-namespace {
+// ---- The run ----
 
-bool Gehoert(const QWidget* w, const QWidget* zu) {
-    return w && (w == zu || zu->isAncestorOf(w));
+void TMainForm::BerechneKnopfClick() {
+    if (schliesst_ || ScanfehlerGezeigt() || !dokument().Lauffaehig()) return;
+    lauf_->Iteration();
 }
 
-}  // namespace
+void TMainForm::EinzelKnopfClick() {
+    if (schliesst_ || ScanfehlerGezeigt() || !dokument().Lauffaehig()) return;
+    lauf_->Einzelschritt(ZaehlerEdit->Number());
+}
+
+void TMainForm::AbbruchKnopfClick() {
+    AbbruchKnopf->setEnabled(false);
+    lauf_->Abbruch();
+}
+
+void TMainForm::SpinEdit1Change() {
+    // A text that is no whole number counts as the minimum, 0.
+    dokument().Wiederholungen = SpinEdit1->Zahl();
+}
+
+void TMainForm::RotaryKnob1Change() {
+    // Halves round to even, as the original's rounding does.
+    const long teiler = std::lrint(RotaryKnob1->Value() + 5.0);
+    Verzoegerung = teiler > 0 ? static_cast<std::int32_t>(2000 / teiler) : 400;
+}
 
 // ---- Editor and grid ----
 
 void TMainForm::SCANNEN() {
-    quintor::SCANNEN(modell_, *memoText_, *StringGrid1, dialoge_);
+    dokument().Scanne(dialoge_);
 }
 
 bool TMainForm::StartwerteInit() {
-    return quintor::StartwerteInit(modell_, *StringGrid1, dialoge_);
-}
-
-void TMainForm::StringgridLoeschen() {
-    quintor::StringgridLoeschen(*StringGrid1);
+    return lauf_->StartwerteUebernehmen();
 }
 
 void TMainForm::Memo1Change() {
-    Gesichert = false;
-    // The graph window's chosen axes are forgotten too (it keeps that flag itself).
-    if (fenster_.GraphForm) fenster_.GraphForm->AchsenGewaehlt = false;
-    TextGeaendert(modell_, *StringGrid1);
-    ZaehlerEdit->setNumber(0);
+    if (!zeigt_) dokument().SetzeZeilen(memoText_->Zeilen());
 }
 
 void TMainForm::Memo1Exit() {
@@ -63,15 +73,8 @@ void TMainForm::Memo1Exit() {
 }
 
 void TMainForm::StringGrid1Exit() {
-    StartwerteInit();
-}
-
-// Leaving the editor or the grid for another control of this window; a dialog taking the focus
-// or the window losing it is no exit.
-void TMainForm::FokusWechsel(QWidget* alt, QWidget* neu) {
-    if (!neu || neu->window() != this) return;
-    if (Gehoert(alt, Memo1) && !Gehoert(neu, Memo1)) Memo1Exit();
-    if (Gehoert(alt, StringGrid1) && !Gehoert(neu, StringGrid1)) StringGrid1Exit();
+    // Only new start values: the current values of a run or a step stay otherwise.
+    lauf_->StartwerteUebernehmen(true);
 }
 
 void TMainForm::StringGrid1MouseUp(Qt::MouseButton knopf) {
@@ -87,16 +90,47 @@ void TMainForm::StringGrid1MouseUp(Qt::MouseButton knopf) {
 }
 
 void TMainForm::StringGrid1DblClick() {
-    fenster_.KonstForm->Label1->show();
-    fenster_.KonstForm->exec();
-    if (!fenster_.KonstForm->KonstWert.isEmpty())
+    fenster_.Konst->Label1->show();
+    fenster_.Konst->exec();
+    if (!fenster_.Konst->KonstWert.isEmpty())
         StringGrid1->SetzeZelle(1, StringGrid1->AktuelleZeile(),
-                                fenster_.KonstForm->KonstWert.toStdString());
+                                fenster_.Konst->KonstWert.toStdString());
 }
 
 void TMainForm::KonstButtonClick() {
-    fenster_.KonstForm->Label1->hide();
-    fenster_.KonstForm->exec();
+    fenster_.Konst->Label1->hide();
+    fenster_.Konst->exec();
+}
+
+// ---- Files ----
+
+void TMainForm::FileNew() {
+    dateien_->Neu();
+}
+void TMainForm::FileOpen() {
+    dateien_->Oeffnen();
+}
+void TMainForm::FileSave() {
+    dateien_->Speichern();
+}
+void TMainForm::FileSaveAs() {
+    dateien_->SpeichernUnter();
+}
+void TMainForm::FilePrint() {
+    dateien_->Drucken(Memo1->font(), MemoText::Text(Memo1).split(QLatin1Char('\n')));
+}
+void TMainForm::FilePrintSetup() {
+    dateien_->Druckereinrichtung();
+}
+
+void TMainForm::StartWerteKnopfClick() {
+    dateien_->HoleStartwerte();
+    ZaehlerEdit->setNumber(0);
+}
+
+void TMainForm::Startwerte1Click() {
+    SCANNEN();
+    StringGrid1->setFocus();
 }
 
 // ---- Edit commands: on the editor, whichever control has the focus ----
@@ -127,34 +161,35 @@ void TMainForm::GleichungenClick() {
 }
 
 void TMainForm::Kommentar1Click() {
-    fenster_.KommentarForm->exec();
+    fenster_.Kommentar->exec();
 }
 
 // ---- Views ----
 
-void TMainForm::OeffneAnsicht(QWidget* fenster) {
-    if (modell_.Variablenzahl == 0) {
+void TMainForm::OeffneAnsicht(QDialog* fenster) {
+    if (ScanfehlerGezeigt()) return;
+    if (Daten().Variablenzahl == 0) {
         dialoge_.Melde(Meldungsart::Information,
                        "Geben Sie die Gleichungen des Modells ein\n"
                        "und klicken Sie dann in die Tabelle für die Startwerte!");
         return;
     }
-    if (modell_.Variablenzahl < 2) {
+    if (Daten().Variablenzahl < 2) {
         dialoge_.Melde(Meldungsart::Warnung, "Das System muß mindestens 2 Variablen besitzen");
         return;
     }
     // A start value that failed ends the command: the window would show old values.
-    if (!StartwerteInit()) return;
-    static_cast<QDialog*>(fenster)->exec();
+    if (!lauf_->StartwerteUebernehmen()) return;
+    fenster->exec();
     ZaehlerEdit->setNumber(0);
 }
 
 void TMainForm::Graph1Click() {
-    OeffneAnsicht(fenster_.GraphForm);
+    OeffneAnsicht(fenster_.Graph);
 }
 
 void TMainForm::Tabelle1Click() {
-    OeffneAnsicht(fenster_.Tabellenform);
+    OeffneAnsicht(fenster_.Tabelle);
 }
 
 // ---- Calculator, help, about ----
@@ -178,36 +213,30 @@ void TMainForm::HelpHowToUse() {
     hilfe_.Benutzung();
 }
 void TMainForm::HelpAbout() {
-    fenster_.InfoForm->exec();
+    fenster_.Info->exec();
 }
 
-// ---- Leaving ----
+// ---- Leaving and activation ----
 
 void TMainForm::FileExit() {
     close();
 }
 
-// ---- Activation and closing ----
-
 void TMainForm::FormActivate() {
     RotaryKnob1->setValue(0);  // its change handler sets Verzoegerung to 400
-    modell_.Zufallszustand = static_cast<std::uint32_t>(
+    Daten().Zufallszustand = static_cast<std::uint32_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
     // The measurement file is announced once: every box closing activates the window again.
     if (messdateiGemeldet_) return;
     messdateiGemeldet_ = true;
     if (!argumente_.isEmpty()) {
-        Messdatei = argumente_.first();
+        dokument().Messdatei = argumente_.first().toStdString();
         dialoge_.Melde(Meldungsart::Information,
                        "Ihre mit Framlux aufgezeichneten Messdaten\n"
                        "werden in die graphische Darstellung übernommen.");
     } else {
-        Messdatei.clear();
+        dokument().Messdatei.clear();
     }
-}
-
-void TMainForm::FormClose() {
-    if (!Gesichert && dialoge_.Frage("Sollen die Daten gesichert werden?")) FileSaveAs();
 }
 
 }  // namespace quintor

@@ -36,6 +36,8 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(kSichtbareZeilen - 1, 2
     setTabKeyNavigation(false);
     // The corner holds the header of the name column.
     if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(this);
+    connect(this, &QTableWidget::cellChanged, this,
+            [this](int zeile, int spalte) { emit ZelleGeaendert(spalte + 1, zeile + 1); });
 }
 
 std::string TStringGrid::Zelle(int spalte, int zeile) const {

@@ -31,6 +31,8 @@ class TStringGrid : public QTableWidget, public Startwertgitter {
   signals:
     void MausLosgelassen(Qt::MouseButton knopf);
     void Doppelklick();
+    // A cell of the variable rows changed, by typing or by the program.
+    void ZelleGeaendert(int spalte, int zeile);
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "anwendung.h"
+#include "dateibefehle.h"
 #include "graphform.h"
 #include "intedit.h"
 #include "kommentarform.h"
@@ -49,9 +50,12 @@ class DateienTest : public QObject {
     TGraphForm* g = nullptr;
 
     QString Pfad(const QString& name) { return ordner->filePath(name); }
+    Dokument& Dok() { return a->dokument.Inhalt(); }
+    QString Datei() { return QString::fromStdString(Dok().Dateiname()); }
+    const Graphwerte& G() { return Dok().Graph(); }
     // Opens a file; the comment window that a .doc brings is closed again.
     void Oeffne(const QString& pfad, QStringList* fenster = nullptr) {
-        f->OeffnenDialog = [pfad] { return pfad; };
+        f->Dateien().OeffnenDialog = [pfad] { return pfad; };
         QStringList titel;
         if (QFile::exists(QFileInfo(pfad).path() + "/" + QFileInfo(pfad).completeBaseName() +
                           ".doc"))
@@ -60,7 +64,7 @@ class DateienTest : public QObject {
         if (fenster) *fenster = titel;
     }
     void SpeichereUnter(const QString& pfad) {
-        f->SpeichernDialog = [pfad] { return pfad; };
+        f->Dateien().SpeichernDialog = [pfad] { return pfad; };
         f->FileSaveAs();
     }
     void Modell(const QString& text) {
@@ -93,9 +97,9 @@ class DateienTest : public QObject {
             Oeffne(Pfad(name + QString(".sim")), &fenster);
             QCOMPARE(fenster, QStringList{"Kommentar"});  // the comment comes up on opening
             QVERIFY(d.meldungen.empty());
-            QVERIFY(f->Gesichert);
+            QVERIFY(!Dok().Geaendert());
             QCOMPARE(f->windowTitle(), "Quintor [" + Pfad(name + QString(".sim")) + "]");
-            QVERIFY(g->AchsenGewaehlt);
+            QVERIFY(G().AchsenGewaehlt);
             f->Verzoegerung = 0;
             f->BerechneKnopfClick();
             QCOMPARE(f->ZaehlerEdit->text(), QString("20"));
@@ -111,14 +115,16 @@ class DateienTest : public QObject {
         f->StringGrid1->SetzeZelle(1, 1, "1,5");
         f->StringGrid1->SetzeZelle(1, 3, "0,1");
         a->fenster.KommentarForm->Memo1->setPlainText("Schwingung\nmit Ω-Zeichen");
-        g->horizontal = 1;
-        g->vertikal = 2;
-        g->AchsenGewaehlt = true;
-        g->SetzeGrenzen(-2, 2, -1234, 5);
-        g->Streckenzug = false;
-        g->Punktmodul = 3;
+        Graphwerte gw = G();
+        gw.horizontal = 1;
+        gw.vertikal = 2;
+        gw.AchsenGewaehlt = true;
+        gw.SetzeGrenzen(-2, 2, -1234, 5);
+        gw.Streckenzug = false;
+        gw.Punktmodul = 3;
+        Dok().SetzeGraph(gw);
         SpeichereUnter(Pfad("Modell"));  // no extension: .SIM is added
-        QCOMPARE(f->Dateiname, Pfad("Modell.SIM"));
+        QCOMPARE(Datei(), Pfad("Modell.SIM"));
         QCOMPARE(Bytes(Pfad("Modell.SIM")), QByteArray("X:=X+V*DT\r\nV:=V-X*DT"));
         QCOMPARE(
             Bytes(Pfad("Modell.ini")),
@@ -138,8 +144,8 @@ class DateienTest : public QObject {
         QCOMPARE(a->fenster.KommentarForm->Memo1->toPlainText(),
                  QString("Schwingung\nmit Ω-Zeichen"));
         QCOMPARE(g->Koordinatensystem1->y1(), -1200.0f);  // two significant digits in the file
-        QVERIFY(!g->Streckenzug);
-        QCOMPARE(g->Punktmodul, 3);
+        QVERIFY(!G().Streckenzug);
+        QCOMPARE(G().Punktmodul, 3);
     }
 
     void AlteEinstellungsdateiMitEigenheiten() {
@@ -152,16 +158,18 @@ class DateienTest : public QObject {
         QCOMPARE(f->StringGrid1->Text(1, 1), QString("2,5"));
         QCOMPARE(f->StringGrid1->Text(1, 2), QString("ä"));  // no number: reported, 0
         QCOMPARE(d.Texte(), QStringList{"Fehler bei Zahleingabe"});
-        QVERIFY(!f->Gesichert);  // the scan removed the empty line: an edit
-        QVERIFY(g->AchsenGewaehlt);
-        QCOMPARE(g->horizontal, 2);
+        QVERIFY(Dok().Geaendert());  // the scan removed the empty line: an edit
+        QVERIFY(G().AchsenGewaehlt);
+        QCOMPARE(G().horizontal, 2);
         QCOMPARE(g->Koordinatensystem1->x1(), -5.0f);
         QCOMPARE(g->Koordinatensystem1->y1(), -10.0f);  // equal y limits: not applied
-        QVERIFY(!g->Streckenzug);                       // only "true" counts
-        QCOMPARE(g->Punktmodul, 16);
+        QVERIFY(!G().Streckenzug);                      // only "true" counts
+        QCOMPARE(G().Punktmodul, 16);
         // Saving keeps the keys it does not write and the file's own spelling.
         d.Leeren();
-        g->AchsenGewaehlt = false;
+        Graphwerte ohneAchsen = G();
+        ohneAchsen.AchsenGewaehlt = false;
+        Dok().SetzeGraph(ohneAchsen);
         f->FileSave();
         const QByteArray ini = Bytes(Pfad("alt.ini"));
         // Unchanged values leave their lines alone, blanks and all.
@@ -174,7 +182,7 @@ class DateienTest : public QObject {
         Schreibe(Pfad("a.sim"), "X:=1\r\nY:=2");
         Schreibe(Pfad("a.ini"), "[Koordinatensystem]\r\nhorizontal=1\r\nvertikal=9\r\n");
         Oeffne(Pfad("a.sim"));
-        QVERIFY(!g->AchsenGewaehlt);
+        QVERIFY(!G().AchsenGewaehlt);
         QCOMPARE(f->StringGrid1->Text(1, 1), QString("0"));
     }
 
@@ -183,15 +191,15 @@ class DateienTest : public QObject {
         SpeichereUnter(Pfad("falsch.txt"));
         QCOMPARE(d.Texte(), QStringList{"Hier darf nur die Extension \".sim\" benutzt werden.\n"
                                         "Die Datei wurde nicht gesichert!"});
-        QVERIFY(f->Dateiname.isEmpty());
+        QVERIFY(Datei().isEmpty());
         QVERIFY(!QFile::exists(Pfad("falsch.txt")));
         SpeichereUnter(Pfad("Klein.sim"));
-        QCOMPARE(f->Dateiname, Pfad("Klein.sim"));
+        QCOMPARE(Datei(), Pfad("Klein.sim"));
         QVERIFY(QFile::exists(Pfad("Klein.sim")));
         // Cancelled: nothing changes.
-        f->SpeichernDialog = [] { return QString(); };
+        f->Dateien().SpeichernDialog = [] { return QString(); };
         f->FileSaveAs();
-        QCOMPARE(f->Dateiname, Pfad("Klein.sim"));
+        QCOMPARE(Datei(), Pfad("Klein.sim"));
     }
 
     void LeererKommentarLaesstDieAlteDatei() {
@@ -205,18 +213,22 @@ class DateienTest : public QObject {
 
     void FragenVorDemErsetzen() {
         Modell("X:=1");
-        QVERIFY(!f->Gesichert);
-        // Yes, then the save dialog cancelled: the command still goes on.
+        QVERIFY(Dok().Geaendert());
+        // Yes, then the save dialog cancelled: the command stops, the model stays.
         d.antworten = {true};
-        f->SpeichernDialog = [] { return QString(); };
+        f->Dateien().SpeichernDialog = [] { return QString(); };
         f->FileNew();
         QCOMPARE(d.fragen, QStringList{"Sollen die alten Daten gesichert werden?"});
+        QCOMPARE(f->Memo1->toPlainText(), QString("X:=1"));
+        QVERIFY(Dok().Geaendert());
+        d.antworten = {false};
+        f->FileNew();
         QVERIFY(f->Memo1->toPlainText().isEmpty());
-        QVERIFY(f->Gesichert);
+        QVERIFY(!Dok().Geaendert());
         // Open asks as well; a missing file is refused.
         Modell("Y:=1");
         d.antworten = {false};
-        f->OeffnenDialog = [this] { return Pfad("fehlt.sim"); };
+        f->Dateien().OeffnenDialog = [this] { return Pfad("fehlt.sim"); };
         f->FileOpen();
         QCOMPARE(d.Texte(), QStringList{"Die Datei existiert nicht!"});
         QCOMPARE(f->Memo1->toPlainText(), QString("Y:=1"));
@@ -235,7 +247,7 @@ class DateienTest : public QObject {
             QVERIFY(d.meldungen[0].text.startsWith("Die Datei " + Pfad(name) +
                                                    " ist keine Modelldatei"));
             QCOMPARE(f->Memo1->toPlainText(), QString("X:=X+1"));  // nothing of the model lost
-            QVERIFY(f->Dateiname.isEmpty());
+            QVERIFY(Datei().isEmpty());
         }
         // A target the system refuses (a folder of that name): message, old state kept.
         QVERIFY(QDir(ordner->path()).mkdir("ordner.sim"));
@@ -244,14 +256,14 @@ class DateienTest : public QObject {
         QCOMPARE(d.meldungen.size(), std::size_t{1});
         QVERIFY(d.meldungen[0].text.startsWith("Datei \"" + Pfad("ordner.sim") +
                                                "\" kann nicht erstellt werden. "));
-        QVERIFY(!f->Gesichert);  // not saved, so closing still asks
+        QVERIFY(Dok().Geaendert());  // not saved, so closing still asks
         // The settings file cannot be written; the model file is, and stays whole.
         QVERIFY(QDir(ordner->path()).mkdir("m.ini"));
         d.Leeren();
         SpeichereUnter(Pfad("m.sim"));
         QCOMPARE(d.Texte(), QStringList{"In " + Pfad("m.ini") + " kann nicht geschrieben werden"});
         QCOMPARE(Bytes(Pfad("m.sim")), QByteArray("X:=X+1"));
-        QVERIFY(f->Gesichert);
+        QVERIFY(!Dok().Geaendert());
     }
 
     void StartwerteLadenUndDrucken() {
@@ -264,7 +276,7 @@ class DateienTest : public QObject {
         QCOMPARE(f->Daten().StartwertListe[1], 4.0f);
         QCOMPARE(f->ZaehlerEdit->text(), QString("0"));
         // The print command writes the listing to the chosen printer (a PDF file here).
-        f->DruckDialog = [this](QPrinter& p) {
+        f->Dateien().DruckDialog = [this](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(Pfad("liste.pdf"));
             return true;
@@ -300,7 +312,7 @@ class DateienTest : public QObject {
         const QString begleiter = Pfad("m" + endung);
         Schreibe(Pfad("m.sim"), "X:=X+1");
         Schreibe(begleiter, inhalt);
-        f->OeffnenDialog = [this] { return Pfad("m.sim"); };
+        f->Dateien().OeffnenDialog = [this] { return Pfad("m.sim"); };
         f->FileOpen();  // no comment window comes up
         QCOMPARE(d.Texte(),
                  QStringList{"Die Datei " + begleiter + " ist keine " + art + ":\n" + grund});
@@ -321,7 +333,7 @@ class DateienTest : public QObject {
         QCOMPARE(Bytes(Pfad("m.sim")), QByteArray("X:=X+2"));
         QCOMPARE(Bytes(Pfad(kommentar ? "m.ini" : "m.doc")),
                  QByteArray(kommentar ? "[Startwerte]\r\nX=0\r\n" : "Notiz"));
-        QVERIFY(f->Gesichert);
+        QVERIFY(!Dok().Geaendert());
     }
 
     // "Speichern unter" with a name without extension asks before it replaces the file that the
@@ -341,8 +353,8 @@ class DateienTest : public QObject {
             d.fragen,
             QStringList{"Die Datei Modell.SIM existiert bereits.\nSoll sie überschrieben werden?"});
         QCOMPARE(Bytes(Pfad("Modell.SIM")), QByteArray(ja ? "X:=1" : "ALT:=1"));
-        QCOMPARE(f->Dateiname, ja ? Pfad("Modell.SIM") : QString());
-        QCOMPARE(f->Gesichert, ja);
+        QCOMPARE(Datei(), ja ? Pfad("Modell.SIM") : QString());
+        QCOMPARE(!Dok().Geaendert(), ja);
         QCOMPARE(QFile::exists(Pfad("Modell.ini")), ja);
     }
 
@@ -358,7 +370,7 @@ class DateienTest : public QObject {
         f->FileSave();
         testFehlerBeimAnlegen = 0;
         QVERIFY(d.meldungen.empty());
-        QCOMPARE(Bytes(Pfad("m.sim")) + Bytes(Pfad("m.ini")), "X:=2[Startwerte]\r\nX=0\r\n");
+        QCOMPARE(Bytes(Pfad("m.sim")) + Bytes(Pfad("m.ini")), "X:=2[Startwerte]\r\nX=1\r\n");
     }
 
     // "X :=1" names the variable "X ": its start value is saved under the key X and read back.

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "dokumentobjekt.h"
 #include "infoform.h"
 #include "kommentarform.h"
 #include "konstform.h"
@@ -196,7 +197,8 @@ class DialogeTest : public QObject {
     // ---- Comment ----
 
     void KommentarBleibtZwischenZweiAnzeigen() {
-        TKommentarForm f;
+        Dokumentobjekt dokument;
+        TKommentarForm f(dokument);
         const QString lang = QString("lang ").repeated(40);
         Zeige(&f, [&] {
             f.Memo1->setFocus();
@@ -235,7 +237,8 @@ class DialogeTest : public QObject {
     // ---- All three ----
 
     void FesteGroesse() {
-        TKommentarForm kommentar;
+        Dokumentobjekt dokument;
+        TKommentarForm kommentar(dokument);
         TInfoForm info;
         const std::pair<QDialog*, QSize> faelle[] = {
             {k.get(), {426, 265}}, {&kommentar, {317, 214}}, {&info, {298, 213}}};

@@ -21,6 +21,7 @@
 
 #include "anwendung.h"
 #include "anwendung_einrichten.h"
+#include "dateibefehle.h"
 #include "fensterliste.h"
 #include "graphform.h"
 #include "grenzenform.h"
@@ -129,7 +130,7 @@ class FenstertitelTest : public QObject {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath("modell.sim");
         f.MainForm->Memo1->setPlainText("X:=X+1");
-        f.MainForm->SpeichernDialog = [&] { return pfad; };
+        f.MainForm->Dateien().SpeichernDialog = [&] { return pfad; };
         f.MainForm->FileSaveAs();
         QCOMPARE(Namen(f.MainForm), QStringList(2, "Quintor [" + pfad + "]"));
 

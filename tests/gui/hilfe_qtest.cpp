@@ -281,9 +281,11 @@ class HilfeTest : public QObject {
                 f->Memo1->setPlainText("T:=T+1\nY:=T");
                 f->SCANNEN();
                 f->StartwerteInit();
-                a.fenster.GraphForm->horizontal = 1;
-                a.fenster.GraphForm->vertikal = 2;
-                a.fenster.GraphForm->AchsenGewaehlt = true;
+                Graphwerte g = a.dokument.Inhalt().Graph();
+                g.horizontal = 1;
+                g.vertikal = 2;
+                g.AchsenGewaehlt = true;
+                a.dokument.Inhalt().SetzeGraph(g);
             }
             test::SchliesseNaechstenDialog([&](QDialog* offen) {
                 QCOMPARE(offen, dialog);

@@ -41,6 +41,10 @@ class Stumm : public Dialoge {
         ++fragen;
         return false;
     }
+    Antwort FrageMitAbbruch(const std::string&) override {
+        ++fragen;
+        return Antwort::Nein;
+    }
 };
 
 constexpr int kRunden = 100;
@@ -122,11 +126,13 @@ class RobustTest : public QObject {
             auto a = Neu("X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,01"});
             TGraphForm* g = a->fenster.GraphForm;
             TKoordinatensystem* ks = g->Koordinatensystem1;
-            g->horizontal = 1;
-            g->vertikal = 2;
-            g->AchsenGewaehlt = true;
-            g->Streckenzug = Zahl(2) == 0;
-            g->Punktmodul = Zahl(4);
+            Graphwerte gw = a->dokument.Inhalt().Graph();
+            gw.horizontal = 1;
+            gw.vertikal = 2;
+            gw.AchsenGewaehlt = true;
+            gw.Streckenzug = Zahl(2) == 0;
+            gw.Punktmodul = Zahl(4);
+            a->dokument.Inhalt().SetzeGraph(gw);
             const auto maus = [ks](QEvent::Type art, QPoint p) {
                 QMouseEvent e(art, p, ks->mapToGlobal(p), Qt::LeftButton,
                               art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -155,10 +161,9 @@ class RobustTest : public QObject {
     void Tabelle() {
         for (int runde = 0; runde < kRunden; ++runde) {
             auto a = Neu("T:=T+1\nX:=X+V*DT\nV:=V-X*DT", {"0", "1", "0", "0,01"});
-            TMainForm* f = a->fenster.MainForm;
             TTabellenform* t = a->fenster.Tabellenform;
             TTabVarWahlForm* wahl = a->fenster.TabVarWahlForm;
-            f->Wiederholungen = 50 + Zahl(5000);
+            a->dokument.Inhalt().Wiederholungen = 50 + Zahl(5000);
             wahl->SpinEdit1->setValue(Zahl(3));
             // The column dialog is answered as soon as it is up.
             QTimer takt;

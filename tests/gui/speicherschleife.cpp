@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
     quintor::TMainForm* f = a.fenster.MainForm;
-    f->Dateiname = QString::fromLocal8Bit(argv[1]);
+    a.dokument.Inhalt().SetzeDateiname(argv[1]);
     ordner = std::string(argv[1]).substr(0, std::string(argv[1]).rfind('/') + 1);
     haltepunkt = std::atol(argv[2]);
     for (int runde = 0; runde < 3; ++runde) {

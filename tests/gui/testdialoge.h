@@ -26,6 +26,8 @@ class TestDialoge : public Dialoge {
     };
     std::vector<Eintrag> meldungen;
     std::deque<bool> antworten;  // for questions, in order
+    // For questions with "Abbrechen"; while empty, `antworten` answers them (Ja or Nein).
+    std::deque<Antwort> wahl;
     QStringList fragen;
 
     void Melde(Meldungsart art, const std::string& text) override {
@@ -41,6 +43,13 @@ class TestDialoge : public Dialoge {
         antworten.pop_front();
         return a;
     }
+    Antwort FrageMitAbbruch(const std::string& text) override {
+        if (wahl.empty()) return Frage(text) ? Antwort::Ja : Antwort::Nein;
+        fragen << QString::fromStdString(text);
+        const Antwort a = wahl.front();
+        wahl.pop_front();
+        return a;
+    }
     QStringList Texte() const {
         QStringList t;
         for (const auto& m : meldungen) t << m.text;
@@ -50,6 +59,7 @@ class TestDialoge : public Dialoge {
         meldungen.clear();
         fragen.clear();
         antworten.clear();
+        wahl.clear();
     }
 };
 

@@ -50,4 +50,18 @@ bool Meldungsboxen::Frage(const std::string& text) {
     return box.clickedButton() == ja;
 }
 
+Dialoge::Antwort Meldungsboxen::FrageMitAbbruch(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(Titel(Meldungsart::Bestaetigung)),
+                    QString::fromStdString(text), QMessageBox::NoButton, Elternfenster());
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(abbrechen);  // closing the box changes nothing
+    box.exec();
+    if (box.clickedButton() == ja) return Antwort::Ja;
+    if (box.clickedButton() == nein) return Antwort::Nein;
+    return Antwort::Abbrechen;
+}
+
 }  // namespace quintor

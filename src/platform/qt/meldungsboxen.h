@@ -9,6 +9,7 @@ class Meldungsboxen : public Dialoge {
   public:
     void Melde(Meldungsart art, const std::string& text) override;
     bool Frage(const std::string& text) override;
+    Antwort FrageMitAbbruch(const std::string& text) override;
 };
 
 }  // namespace quintor

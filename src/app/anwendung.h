@@ -1,10 +1,10 @@
-// The program: the model and its windows, created once in a fixed order and destroyed in
+// The program: the document and its windows, created once in a fixed order and destroyed in
 // reverse order.
 #pragma once
 
 #include <QStringList>
-#include <memory>
 
+#include "dokumentobjekt.h"
 #include "fensterliste.h"
 #include "modell.h"
 
@@ -19,7 +19,8 @@ class Anwendung {
     Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente);
     ~Anwendung();
 
-    Modell modell;
+    Dokumentobjekt dokument;
+    Modell& modell = dokument.Inhalt().Daten();
     Fensterliste fenster;
 };
 

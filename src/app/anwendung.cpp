@@ -15,19 +15,20 @@ namespace quintor {
 
 Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
     // The main window first: its creation touches no other window.
-    fenster.MainForm = new TMainForm(modell, dialoge, hilfe, std::move(argumente));
-    fenster.VarWahlForm = new TVarWahlForm(modell, dialoge, hilfe, fenster.MainForm);
+    fenster.MainForm = new TMainForm(dokument, dialoge, hilfe, std::move(argumente));
+    fenster.VarWahlForm = new TVarWahlForm(dokument, dialoge, hilfe, fenster.MainForm);
     fenster.GrenzenForm = new TGrenzenForm(dialoge, hilfe, fenster.MainForm);
-    fenster.GraphForm = new TGraphForm(modell, dialoge, hilfe, fenster.MainForm);
+    fenster.GraphForm = new TGraphForm(dokument, dialoge, hilfe, fenster.MainForm);
     fenster.InfoForm = new TInfoForm(fenster.MainForm);
-    fenster.Tabellenform = new TTabellenform(modell, dialoge, hilfe, fenster.MainForm);
-    fenster.TabVarWahlForm = new TTabVarWahlForm(modell, fenster.MainForm);
+    fenster.Tabellenform = new TTabellenform(dokument, dialoge, hilfe, fenster.MainForm);
+    fenster.TabVarWahlForm = new TTabVarWahlForm(dokument, fenster.MainForm);
     fenster.KonstForm = new TKonstForm(hilfe, fenster.MainForm);
-    fenster.KommentarForm = new TKommentarForm(fenster.MainForm);
-    fenster.MainForm->SetzeFenster(fenster);
-    fenster.GraphForm->SetzeFenster(fenster.MainForm, fenster.VarWahlForm, fenster.GrenzenForm);
+    fenster.KommentarForm = new TKommentarForm(dokument, fenster.MainForm);
+    fenster.MainForm->SetzeFenster({fenster.GraphForm, fenster.Tabellenform, fenster.KonstForm,
+                                    fenster.KommentarForm, fenster.InfoForm});
+    fenster.GraphForm->SetzeFenster(fenster.VarWahlForm, fenster.GrenzenForm);
     fenster.GrenzenForm->SetzeKoordinatensystem(fenster.GraphForm->Koordinatensystem1);
-    fenster.Tabellenform->SetzeFenster(fenster.MainForm, fenster.TabVarWahlForm);
+    fenster.Tabellenform->SetzeFenster(fenster.TabVarWahlForm);
 }
 
 Anwendung::~Anwendung() {

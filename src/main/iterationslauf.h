@@ -1,0 +1,72 @@
+// The main window's run: "Iteration" repeats the steps with a pause after each, "Einzelschritt"
+// makes one more, "Abbruch" ends a run after its current step. It also keeps track of which
+// start values the current values came from.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+
+#include "lauf.h"
+
+class QEventLoop;
+
+namespace quintor {
+
+class Dialoge;
+class Dokument;
+
+class Iterationslauf : public QObject {
+    Q_OBJECT
+
+  public:
+    // Results go to `anzeige` as they are stored; the repetition count is the document's.
+    Iterationslauf(Dokument& dokument, Dialoge& dialoge, Ergebnisanzeige& anzeige,
+                   QObject* parent = nullptr);
+
+    // The pause after each step in milliseconds, read afresh after every step.
+    std::function<int()> Pause = [] { return 0; };
+
+    // The run: from exactly the start values shown, Wiederholungen steps.
+    void Iteration();
+    // One step: the first one of a new run when the start values or the model changed since the
+    // last run started, else the next one. `gezeigt` is the counter as it reads now.
+    void Einzelschritt(std::int64_t gezeigt);
+    // The run ends after its current step.
+    void Abbruch() { lauf_.Halte(); }
+    // The window is closing: the run ends, a pause at once.
+    void Beende();
+    bool Laeuft() const { return laeuft_; }
+
+    // Converts the start-value texts into start values and current values; with `nurNeue` only
+    // when they changed since they were last converted. False after a failure (message shown).
+    bool StartwerteUebernehmen(bool nurNeue = false);
+
+    // Pauses for more than `ms` milliseconds while the window stays alive: waits on the event
+    // loop, it does not spin. Ends early once Beende() was called.
+    void Warte(int ms);
+
+  signals:
+    void Zaehler(std::int64_t schritt);
+    void Laufzustand(bool laeuft);
+    // The start values were converted: the results shown are no longer those of these values.
+    void StartwerteGelesen();
+
+  private:
+    bool Schritt(Lauf& lauf);
+    void Hoechstzahl();
+
+    Dokument& dokument_;
+    Dialoge& dialoge_;
+    Ergebnisanzeige& anzeige_;
+    Lauf lauf_;
+    // The Startwertstand of the values last converted, and of the last run's start.
+    std::uint64_t uebernommen_ = ~std::uint64_t{0};
+    std::uint64_t gestartet_ = ~std::uint64_t{0};
+    bool laeuft_ = false;
+    bool beendet_ = false;
+    QPointer<QEventLoop> warteSchleife_;
+};
+
+}  // namespace quintor
