@@ -252,19 +252,21 @@ void TGraphForm::Messdaten() {
     }
 }
 
-void TGraphForm::Zeichne(int& punktzaehler) {
+void TGraphForm::Zeichne(const Graphwerte& g, int& punktzaehler) {
     TKoordinatensystem* ks = Koordinatensystem1;
+    const float hx = modell_.Variablen[static_cast<std::size_t>(g.horizontal)].Wert;
+    const float vy = modell_.Variablen[static_cast<std::size_t>(g.vertikal)].Wert;
     try {
-        if (Graph().Streckenzug) {
+        if (g.Streckenzug) {
             if (NeuerZug) {
-                ks->GeheZu(h(), v());
+                ks->GeheZu(hx, vy);
                 NeuerZug = false;
             } else {
-                ks->LinieZu(h(), v());
+                ks->LinieZu(hx, vy);
             }
         } else {
-            if (++punktzaehler == Graph().Punktmodul) punktzaehler = 0;
-            if (punktzaehler == 0) ks->PunktZeichnen(h(), v());
+            if (++punktzaehler == g.Punktmodul) punktzaehler = 0;
+            if (punktzaehler == 0) ks->PunktZeichnen(hx, vy);
         }
     } catch (const Pixelfehler&) {
     }
@@ -293,11 +295,13 @@ void TGraphForm::paint() {
         Sicher([&] { ks->PunktZeichnen(h(), v()); });
     // From the current values: the start values after an opening, a finished run or an abort.
     lauf_.Fortsetzen();
-    lauf_.GrenzVariable = Graph().horizontal;
+    // The document's settings; nothing changes them during a run (the buttons that would are off).
+    const Graphwerte& g = Graph();
+    lauf_.GrenzVariable = g.horizontal;
     schritte_ = 0;
     while (!schliesst_) {
         // A step that overflowed ends there, without a point.
-        if (lauf_.Schritt() == Laufende::Weiter) Zeichne(punktzaehler);
+        if (lauf_.Schritt() == Laufende::Weiter) Zeichne(g, punktzaehler);
         schritte_ = lauf_.Schritte();
         if (NachSchritt) NachSchritt();
         QCoreApplication::processEvents();

@@ -100,7 +100,7 @@ class TGraphForm : public TDialogFenster {
     // exchanged with a new one.
     void UebernimmGrenzen();
     void AendereGraph(const std::function<void(Graphwerte&)>& aenderung);
-    void Zeichne(int& punktzaehler);
+    void Zeichne(const Graphwerte& g, int& punktzaehler);
     void FormResize();
     void Koordinatensystem1MouseDown(int x, int y);
     void Koordinatensystem1MouseMove(int x, int y);
