@@ -2,7 +2,6 @@
 // the picture, the event loop run after every step, the screen refreshed at most ~60 times/s.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <cstdio>
 
@@ -11,7 +10,6 @@
 #include "graphform.h"
 #include "hilfe.h"
 #include "mainform.h"
-#include "stringgrid.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,21 +17,24 @@ int main(int argc, char** argv) {
     quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
-    quintor::TMainForm* f = a.fenster.MainForm;
     quintor::TGraphForm* g = a.fenster.GraphForm;
-    f->show();
+    a.fenster.MainForm->show();
     QApplication::processEvents();
-    f->Memo1->setPlainText("T:=T+1\nX:=X+V*DT\nV:=V-X*DT");
-    f->SCANNEN();
-    f->StringGrid1->SetzeZelle(1, 2, "1");
-    f->StringGrid1->SetzeZelle(1, 4, "0,0005");
-    f->StartwerteInit();
 
+    quintor::Dokument& d = a.dokument.Inhalt();
+    d.SetzeZeilen({"T:=T+1", "X:=X+V*DT", "V:=V-X*DT"});
+    d.Scanne(dialoge);
+    d.SetzeStartwerttext(2, "1");
+    d.SetzeStartwerttext(4, "0,0005");
+    d.StartwerteUebernehmen(dialoge);
     // T against X; the run ends when T reaches the right limit, after exactly `schritte` steps.
-    g->horizontal = 1;
-    g->vertikal = 2;
-    g->AchsenGewaehlt = true;
-    g->SetzeGrenzen(0, static_cast<float>(schritte), -1.5f, 1.5f);
+    quintor::Graphwerte w = d.Graph();
+    w.horizontal = 1;
+    w.vertikal = 2;
+    w.AchsenGewaehlt = true;
+    w.SetzeGrenzen(0, static_cast<float>(schritte), -1.5f, 1.5f);
+    d.SetzeGraph(w);
+
     // Opening the window starts the run; it ends on its own when T reaches the right limit.
     QElapsedTimer uhr;
     double sekunden = 0;

@@ -2,7 +2,6 @@
 // loop run after every step, the text area refreshed at most ~60 times a second.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -11,7 +10,6 @@
 #include "dialoge.h"
 #include "hilfe.h"
 #include "mainform.h"
-#include "stringgrid.h"
 #include "tabellenform.h"
 #include "tabvarwahlform.h"
 
@@ -21,17 +19,18 @@ int main(int argc, char** argv) {
     quintor::StderrDialoge dialoge;
     quintor::KeineHilfe hilfe;
     quintor::Anwendung a(dialoge, hilfe, {});
-    quintor::TMainForm* f = a.fenster.MainForm;
     quintor::TTabellenform* t = a.fenster.Tabellenform;
     quintor::TTabVarWahlForm* wahl = a.fenster.TabVarWahlForm;
-    f->show();
+    a.fenster.MainForm->show();
     QApplication::processEvents();
-    f->Memo1->setPlainText("T:=T+DT\nX:=X+V*DT\nV:=V-X*DT\nE:=X*X+V*V");
-    f->SCANNEN();
-    f->StringGrid1->SetzeZelle(1, 2, "1");
-    f->StringGrid1->SetzeZelle(1, 5, "0,001");
-    f->StartwerteInit();
-    f->Wiederholungen = schritte;  // beyond the spin edit's 10,000, for the measurement
+
+    quintor::Dokument& d = a.dokument.Inhalt();
+    d.SetzeZeilen({"T:=T+DT", "X:=X+V*DT", "V:=V-X*DT", "E:=X*X+V*V"});
+    d.Scanne(dialoge);
+    d.SetzeStartwerttext(2, "1");
+    d.SetzeStartwerttext(5, "0,001");
+    d.StartwerteUebernehmen(dialoge);
+    d.Wiederholungen = schritte;  // beyond the spin edit's 10,000, for the measurement
 
     QElapsedTimer uhr;
     double sekunden = 0;
