@@ -21,23 +21,10 @@
 #include "schrift.h"
 #include "stringgrid.h"
 #include "symbole.h"
-#include "zahltext.h"
 
 namespace quintor {
 
 namespace {
-
-// Shows every stored result in the grid's result column.
-class Ergebnisspalte : public Ergebnisanzeige {
-  public:
-    explicit Ergebnisspalte(TStringGrid* gitter) : gitter_(gitter) {}
-    void Ergebnis(std::int32_t ziel, float wert) override {
-        gitter_->SetzeZelle(2, ziel, ZahlZuText(wert));
-    }
-
-  private:
-    TStringGrid* gitter_;
-};
 
 bool Gehoert(const QWidget* w, const QWidget* zu) {
     return w && (w == zu || zu->isAncestorOf(w));
@@ -59,7 +46,7 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     setFont(Schrift("MS Sans Serif", 9, true));
     BaueHauptfenster(*this);
     memoText_ = std::make_unique<MemoText>(Memo1);
-    ergebnisse_ = std::make_unique<Ergebnisspalte>(StringGrid1);
+    ergebnisse_ = std::make_unique<Ergebnisspalte>(*StringGrid1);
 
     lauf_ = new Iterationslauf(dokument_.Inhalt(), dialoge_, *ergebnisse_, this);
     lauf_->Pause = [this] { return 3 * Verzoegerung; };
@@ -132,36 +119,13 @@ void TMainForm::Veraendert(Dokument::Teil teil) {
 }
 
 void TMainForm::ZeigeText() {
-    if (memoText_->Zeilen() == dokument().Zeilen()) return;
-    QStringList zeilen;
-    for (const std::string& z : dokument().Zeilen()) zeilen << QString::fromStdString(z);
-    // One edit step of the editor: the user's undo history stays.
     zeigt_ = true;
-    QTextCursor c(Memo1->document());
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.insertText(zeilen.join(QLatin1Char('\n')));
-    c.endEditBlock();
+    memoText_->Zeige(dokument().Zeilen());
     zeigt_ = false;
 }
 
 void TMainForm::ZeigeStartwerte() {
-    const Dokument& dok = dokument();
-    const std::int32_t n = dok.Daten().Variablenzahl;
-    auto setze = [this](int spalte, int zeile, const std::string& text) {
-        if (StringGrid1->Zelle(spalte, zeile) != text) StringGrid1->SetzeZelle(spalte, zeile, text);
-    };
-    if (n > 0) {
-        setze(0, 0, "Bezeichner");
-        setze(1, 0, "Startwert");
-        setze(2, 0, "Ergebnis");
-    }
-    for (std::int32_t i = 1; i <= kMaxVariablen; ++i) {
-        const bool belegt = i <= n;
-        setze(0, i, belegt ? dok.Daten().Variablen[static_cast<std::size_t>(i)].Name : "");
-        setze(1, i, belegt ? dok.Startwerttext(i) : "");
-        if (!belegt) setze(2, i, "");
-    }
+    StringGrid1->Zeige(dokument());
 }
 
 void TMainForm::ZeigeTitel() {

@@ -10,7 +10,9 @@
 #include <memory>
 #include <optional>
 
+#include "dateibefehle.h"
 #include "dokument.h"
+#include "hilfe.h"
 #include "iterationslauf.h"
 #include "rechner.h"
 #include "spinedit.h"
@@ -128,19 +130,19 @@ class TMainForm : public QMainWindow {
 
     // Editor and grid.
     void Memo1Change();
-    void Memo1Exit();
+    void Memo1Exit() { SCANNEN(); }
     void StringGrid1Exit();
     void StringGrid1MouseUp(Qt::MouseButton knopf);
     void StringGrid1DblClick();
 
     // Commands.
-    void FileNew();
-    void FileOpen();
-    void FileSave();
-    void FileSaveAs();
+    void FileNew() { dateien_->Neu(); }
+    void FileOpen() { dateien_->Oeffnen(); }
+    void FileSave() { dateien_->Speichern(); }
+    void FileSaveAs() { dateien_->SpeichernUnter(); }
     void FilePrint();
-    void FilePrintSetup();
-    void FileExit();
+    void FilePrintSetup() { dateien_->Druckereinrichtung(); }
+    void FileExit() { close(); }
     void EditCut();
     void EditCopy();
     void EditPaste();
@@ -149,13 +151,13 @@ class TMainForm : public QMainWindow {
     void Kommentar1Click();
     void StartWerteKnopfClick();
     void Startwerte1Click();
-    void Graph1Click();
-    void Tabelle1Click();
+    void Graph1Click() { OeffneAnsicht(fenster_.Graph); }
+    void Tabelle1Click() { OeffneAnsicht(fenster_.Tabelle); }
     void TRKnopfClick();
     void KonstButtonClick();
-    void HelpContents();
-    void HelpSearch();
-    void HelpHowToUse();
+    void HelpContents() { hilfe_.Inhalt(); }
+    void HelpSearch() { hilfe_.Suche(); }
+    void HelpHowToUse() { hilfe_.Benutzung(); }
     void HelpAbout();
 
     void FormActivate();

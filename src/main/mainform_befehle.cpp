@@ -68,10 +68,6 @@ void TMainForm::Memo1Change() {
     if (!zeigt_) dokument().SetzeZeilen(memoText_->Zeilen());
 }
 
-void TMainForm::Memo1Exit() {
-    SCANNEN();
-}
-
 void TMainForm::StringGrid1Exit() {
     // Only new start values: the current values of a run or a step stay otherwise.
     lauf_->StartwerteUebernehmen(true);
@@ -104,25 +100,9 @@ void TMainForm::KonstButtonClick() {
 
 // ---- Files ----
 
-void TMainForm::FileNew() {
-    dateien_->Neu();
-}
-void TMainForm::FileOpen() {
-    dateien_->Oeffnen();
-}
-void TMainForm::FileSave() {
-    dateien_->Speichern();
-}
-void TMainForm::FileSaveAs() {
-    dateien_->SpeichernUnter();
-}
 void TMainForm::FilePrint() {
     dateien_->Drucken(Memo1->font(), MemoText::Text(Memo1).split(QLatin1Char('\n')));
 }
-void TMainForm::FilePrintSetup() {
-    dateien_->Druckereinrichtung();
-}
-
 void TMainForm::StartWerteKnopfClick() {
     dateien_->HoleStartwerte();
     ZaehlerEdit->setNumber(0);
@@ -184,14 +164,6 @@ void TMainForm::OeffneAnsicht(QDialog* fenster) {
     ZaehlerEdit->setNumber(0);
 }
 
-void TMainForm::Graph1Click() {
-    OeffneAnsicht(fenster_.Graph);
-}
-
-void TMainForm::Tabelle1Click() {
-    OeffneAnsicht(fenster_.Tabelle);
-}
-
 // ---- Calculator, help, about ----
 
 void TMainForm::TRKnopfClick() {
@@ -203,24 +175,11 @@ void TMainForm::TRKnopfClick() {
     rechner_->activateWindow();
 }
 
-void TMainForm::HelpContents() {
-    hilfe_.Inhalt();
-}
-void TMainForm::HelpSearch() {
-    hilfe_.Suche();
-}
-void TMainForm::HelpHowToUse() {
-    hilfe_.Benutzung();
-}
 void TMainForm::HelpAbout() {
     fenster_.Info->exec();
 }
 
 // ---- Leaving and activation ----
-
-void TMainForm::FileExit() {
-    close();
-}
 
 void TMainForm::FormActivate() {
     RotaryKnob1->setValue(0);  // its change handler sets Verzoegerung to 400

@@ -1,5 +1,7 @@
 #include "memotext.h"
 
+#include <QTextCursor>
+
 namespace quintor {
 
 QString MemoText::Text(const QPlainTextEdit* memo) {
@@ -21,6 +23,17 @@ void MemoText::SetzeZeilen(const std::vector<std::string>& zeilen) {
     QStringList liste;
     for (const std::string& z : zeilen) liste << QString::fromStdString(z);
     memo_->setPlainText(liste.join(QLatin1Char('\n')));
+}
+
+void MemoText::Zeige(const std::vector<std::string>& zeilen) {
+    if (Zeilen() == zeilen) return;
+    QStringList liste;
+    for (const std::string& z : zeilen) liste << QString::fromStdString(z);
+    QTextCursor c(memo_->document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(liste.join(QLatin1Char('\n')));
+    c.endEditBlock();
 }
 
 }  // namespace quintor

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include "zahltext.h"
+
 namespace quintor {
 
 namespace {
@@ -122,6 +124,28 @@ bool TStringGrid::eventFilter(QObject* objekt, QEvent* e) {
         return true;
     }
     return QTableWidget::eventFilter(objekt, e);
+}
+
+void TStringGrid::Zeige(const Dokument& dokument) {
+    const std::int32_t n = dokument.Daten().Variablenzahl;
+    auto setze = [this](int spalte, int zeile, const std::string& text) {
+        if (Zelle(spalte, zeile) != text) SetzeZelle(spalte, zeile, text);
+    };
+    if (n > 0) {
+        setze(0, 0, "Bezeichner");
+        setze(1, 0, "Startwert");
+        setze(2, 0, "Ergebnis");
+    }
+    for (std::int32_t i = 1; i <= kMaxVariablen; ++i) {
+        const bool belegt = i <= n;
+        setze(0, i, belegt ? dokument.Daten().Variablen[static_cast<std::size_t>(i)].Name : "");
+        setze(1, i, belegt ? dokument.Startwerttext(i) : "");
+        if (!belegt) setze(2, i, "");
+    }
+}
+
+void Ergebnisspalte::Ergebnis(std::int32_t ziel, float wert) {
+    gitter_.SetzeZelle(2, ziel, ZahlZuText(wert));
 }
 
 }  // namespace quintor

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QTableWidget>
 
+#include "dokument.h"
 #include "scan.h"
+#include "schritt.h"
 
 namespace quintor {
 
@@ -23,6 +25,9 @@ class TStringGrid : public QTableWidget, public Startwertgitter {
     QString Text(int spalte, int zeile) const {
         return QString::fromStdString(Zelle(spalte, zeile));
     }
+
+    // Names and start-value texts of the document's variables; the rows below are emptied.
+    void Zeige(const Dokument& dokument);
 
     // The grid row (from 1) of the current cell; a right click does not move it.
     int AktuelleZeile() const;
@@ -44,6 +49,16 @@ class TStringGrid : public QTableWidget, public Startwertgitter {
   private:
     QString ecke_;                 // cell (0, 0)
     std::string zeileHundert_[3];  // the row without a place on screen
+};
+
+// Shows every stored result in the grid's result column.
+class Ergebnisspalte : public Ergebnisanzeige {
+  public:
+    explicit Ergebnisspalte(TStringGrid& gitter) : gitter_(gitter) {}
+    void Ergebnis(std::int32_t ziel, float wert) override;
+
+  private:
+    TStringGrid& gitter_;
 };
 
 }  // namespace quintor

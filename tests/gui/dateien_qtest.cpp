@@ -23,6 +23,8 @@
 
 using namespace quintor;
 
+Q_DECLARE_METATYPE(quintor::Dialoge::Antwort)
+
 namespace {
 
 QByteArray Bytes(const QString& pfad) {
@@ -232,6 +234,69 @@ class DateienTest : public QObject {
         f->FileOpen();
         QCOMPARE(d.Texte(), QStringList{"Die Datei existiert nicht!"});
         QCOMPARE(f->Memo1->toPlainText(), QString("Y:=1"));
+        // Abbrechen: no file is chosen, nothing changes.
+        d.Leeren();
+        d.wahl = {Dialoge::Antwort::Abbrechen};
+        f->FileOpen();
+        QVERIFY(d.meldungen.empty());
+        QCOMPARE(f->Memo1->toPlainText(), QString("Y:=1"));
+    }
+
+    // Start values, comment and graph settings are changes of the model as its text is.
+    void AenderungenZaehlen_data() {
+        QTest::addColumn<int>("was");
+        QTest::newRow("Startwert") << 0;
+        QTest::newRow("Kommentar") << 1;
+        QTest::newRow("Graph") << 2;
+    }
+    void AenderungenZaehlen() {
+        QFETCH(int, was);
+        Schreibe(Pfad("m.sim"), "X:=X+1\r\nY:=X");
+        Oeffne(Pfad("m.sim"));
+        QVERIFY(!Dok().Geaendert());
+        Graphwerte gw = G();
+        gw.Punktmodul = 5;
+        if (was == 0) f->StringGrid1->SetzeZelle(1, 1, "3");
+        if (was == 1) a->fenster.KommentarForm->Memo1->setPlainText("neu");
+        if (was == 2) Dok().SetzeGraph(gw);
+        QVERIFY(Dok().Geaendert());
+    }
+
+    // Closing with changes: Ja saves under the model's own name, Nein closes, Abbrechen and a
+    // cancelled save dialog keep the window open and the model as it is.
+    void SchliessenMitAenderungen_data() {
+        QTest::addColumn<bool>("benannt");
+        QTest::addColumn<Dialoge::Antwort>("antwort");
+        QTest::addColumn<bool>("zu");
+        QTest::addColumn<QByteArray>("ini");
+        const QByteArray neu("[Startwerte]\r\nX=4\r\n"), alt("[Startwerte]\r\nX=1\r\n");
+        QTest::newRow("Ja") << true << Dialoge::Antwort::Ja << true << neu;
+        QTest::newRow("Nein") << true << Dialoge::Antwort::Nein << true << alt;
+        QTest::newRow("Abbrechen") << true << Dialoge::Antwort::Abbrechen << false << alt;
+        QTest::newRow("Ja, Dialog abgebrochen") << false << Dialoge::Antwort::Ja << false << alt;
+    }
+    void SchliessenMitAenderungen() {
+        QFETCH(bool, benannt);
+        QFETCH(Dialoge::Antwort, antwort);
+        QFETCH(bool, zu);
+        QFETCH(QByteArray, ini);
+        Schreibe(Pfad("m.sim"), "X:=X+1");
+        Schreibe(Pfad("m.ini"), "[Startwerte]\r\nX=1\r\n");
+        benannt ? Oeffne(Pfad("m.sim")) : Modell("X:=X+1");
+        f->show();
+        f->StringGrid1->SetzeZelle(1, 1, "4");
+        int dateidialoge = 0;
+        f->Dateien().SpeichernDialog = [&] {
+            ++dateidialoge;
+            return QString();
+        };
+        d.wahl = {antwort};
+        QCOMPARE(f->close(), zu);
+        QCOMPARE(d.fragen, QStringList{"Sollen die Daten gesichert werden?"});
+        QCOMPARE(dateidialoge, benannt ? 0 : 1);
+        QCOMPARE(f->isVisible(), !zu);
+        QCOMPARE(Bytes(Pfad("m.ini")), ini);
+        QCOMPARE(f->StringGrid1->Text(1, 1), QString("4"));
     }
 
     void KeineModelldateiUndSchreibfehler() {

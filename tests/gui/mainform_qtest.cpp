@@ -276,6 +276,90 @@ class MainFormTest : public QObject {
         QCOMPARE(offen.titel, QStringList());
     }
 
+    QStringList Starttexte(int zeilen) {
+        QStringList t;
+        for (int i = 1; i <= zeilen; ++i) t << f->StringGrid1->Text(1, i);
+        return t;
+    }
+
+    // Start values belong to the variable names: a scan keeps them, also after an undo or a
+    // new line.
+    void StartwerteBleibenBeimWechselInDenEditor() {
+        Modell("X:=X+V\nV:=1");
+        Startwerte({"2,5", "7"});
+        f->Memo1->setFocus();
+        f->StringGrid1->setFocus();
+        QCOMPARE(Starttexte(2), (QStringList{"2,5", "7"}));
+        f->Memo1->setFocus();
+        f->Memo1->moveCursor(QTextCursor::End);
+        f->Memo1->insertPlainText("\nY:=X");
+        f->StringGrid1->setFocus();
+        QCOMPARE(Starttexte(3), (QStringList{"2,5", "7", "0"}));
+        f->Memo1->setFocus();
+        f->Memo1->undo();
+        f->StringGrid1->setFocus();
+        QCOMPARE(Starttexte(3), (QStringList{"2,5", "7", ""}));
+        QCOMPARE(f->Daten().StartwertListe[1], 2.5f);
+    }
+
+    void NeuesModellRechnetMitDenGezeigtenWerten() {
+        Modell("N:=N+1\nM:=M+1");
+        Startwerte({"100", "32"});
+        d.antworten = {false};
+        f->FileNew();
+        Modell("N:=N+1\nM:=M+2");
+        QCOMPARE(Starttexte(2), (QStringList{"0", "0"}));
+        f->SpinEdit1->setValue(3);
+        f->BerechneKnopfClick();  // the grid not left: still exactly what it shows
+        QCOMPARE(Wert(1), 3.0f);
+        QCOMPARE(Wert(2), 6.0f);
+    }
+
+    void ScanfehlerVerhindertJedenLauf_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::newRow("Iteration") << 0;
+        QTest::newRow("Einzelschritt") << 1;
+        QTest::newRow("Graph") << 2;
+        QTest::newRow("Tabelle") << 3;
+    }
+    void ScanfehlerVerhindertJedenLauf() {
+        QFETCH(int, befehl);
+        Modell("X:=X+1\nY:=X");
+        f->Memo1->setFocus();
+        f->Memo1->setPlainText("X:=X+1\nY=X\nZ:=1");
+        f->StringGrid1->setFocus();
+        const QStringList meldung{"In der Zeile 2 fehlt das :=."};
+        QCOMPARE(d.Texte(), meldung);
+        d.Leeren();
+        Fensterfaenger offen;
+        QAction* befehle[] = {f->Iteration1, nullptr, f->Graph1, f->Tabelle1};
+        befehl == 1 ? f->EinzelKnopf->click() : befehle[befehl]->trigger();
+        QCOMPARE(d.Texte(), meldung);
+        QCOMPARE(d.meldungen[0].art, Meldungsart::Fehler);
+        QCOMPARE(f->Memo1->textCursor().blockNumber(), 1);
+        QCOMPARE(f->Memo1->textCursor().positionInBlock(), 0);
+        QCOMPARE(f->ZaehlerEdit->Number(), 0);
+        QCOMPARE(Ergebnis(1), QString());
+        QCOMPARE(offen.titel, QStringList());
+    }
+
+    void EinzelschrittNachNeuemStartwertBeginntVorn() {
+        Modell("X:=X+1");
+        Startwerte({"0"});
+        for (int i = 0; i < 5; ++i) f->EinzelKnopfClick();
+        QCOMPARE(f->ZaehlerEdit->Number(), 5);
+        Startwerte({"10"});
+        f->EinzelKnopfClick();
+        QCOMPARE(f->ZaehlerEdit->Number(), 1);
+        QCOMPARE(Ergebnis(1), QString("  11.000"));
+        // Into the grid and out again without a change: the steps go on.
+        f->StringGrid1->setFocus();
+        f->SpinEdit1->setFocus();
+        f->EinzelKnopfClick();
+        QCOMPARE(f->ZaehlerEdit->Number(), 2);
+        QCOMPARE(Wert(1), 12.0f);
+    }
+
     void TabImEditorWechseltDenFokus_data() {
         QTest::addColumn<bool>("vor");
         QTest::newRow("Tab") << true;
