@@ -2,14 +2,12 @@
 // a comment the document gets (opened, or emptied by New) shows here.
 #pragma once
 
-#include "dialogfenster.h"
-#include "dokument.h"
+#include <QPlainTextEdit>
 
-class QPlainTextEdit;
+#include "dialogfenster.h"
+#include "dokumentobjekt.h"
 
 namespace quintor {
-
-class Dokumentobjekt;
 
 class TKommentarForm : public TDialogFenster {
     Q_OBJECT

@@ -14,8 +14,10 @@
 #include "dokument.h"
 #include "hilfe.h"
 #include "iterationslauf.h"
+#include "memotext.h"
 #include "rechner.h"
 #include "spinedit.h"
+#include "stringgrid.h"
 
 class QAction;
 class QDialog;
@@ -28,27 +30,14 @@ class QToolButton;
 
 namespace quintor {
 
-class Dateibefehle;
 class Dialoge;
 class Dokumentobjekt;
-class Hilfe;
 class TIntEdit;
 class TInfoForm;
 class TKommentarForm;
 class TKonstForm;
 class TRotarySwitch;
-class TStringGrid;
-class MemoText;
 class TRechnerFenster;
-
-// The windows the main window opens. The graph and the table are plain dialogs to it.
-struct Nebenfenster {
-    QDialog* Graph = nullptr;
-    QDialog* Tabelle = nullptr;
-    TKonstForm* Konst = nullptr;
-    TKommentarForm* Kommentar = nullptr;
-    TInfoForm* Info = nullptr;
-};
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -59,6 +48,14 @@ class TMainForm : public QMainWindow {
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // The windows the main window opens. The graph and the table are plain dialogs to it.
+    struct Nebenfenster {
+        QDialog* Graph = nullptr;
+        QDialog* Tabelle = nullptr;
+        TKonstForm* Konst = nullptr;
+        TKommentarForm* Kommentar = nullptr;
+        TInfoForm* Info = nullptr;
+    };
     // The other windows, known once all are created.
     void SetzeFenster(const Nebenfenster& fenster) { fenster_ = fenster; }
 
