@@ -149,6 +149,8 @@ bool TMainForm::ScanfehlerGezeigt() {
         const QTextBlock zeile = Memo1->document()->findBlockByNumber(fehler.zeile - 1);
         if (zeile.isValid()) Memo1->setTextCursor(QTextCursor(zeile));
     }
+    // After the boxes the window may not be the active one again by itself.
+    activateWindow();
     Memo1->setFocus();
     return true;
 }
