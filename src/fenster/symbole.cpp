@@ -160,8 +160,9 @@ QPainterPath Zahnrad(QPointF mitte, qreal aussen, qreal innen, int zaehne) {
     return weg;
 }
 
-void Zeichne(const Maler& m, Symbol s) {
-    QPainter& p = m.p;
+// File commands; false for any other glyph.
+bool ZeichneDatei(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
     switch (s) {
         case Symbol::Neu:
             Blatt(m, 3.5, 1.5, 12.5, 14.5, 3);
@@ -223,7 +224,16 @@ void Zeichne(const Maler& m, Symbol s) {
             m.Flaeche(pfeil, kRot, kUmriss, 0.8);
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// Edit commands; false for any other glyph.
+bool ZeichneBearbeiten(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Ausschneiden: {
             p.setRenderHint(QPainter::Antialiasing);
             // Blades crossing at the pivot, the handle rings below.
@@ -255,7 +265,16 @@ void Zeichne(const Maler& m, Symbol s) {
             Zeilen(m, 8, 13, {9, 11, 13}, m.akzent.voll);
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// Views, calculator and constants; false for any other glyph.
+bool ZeichneAnsichten(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Graph: {
             QPainterPath kurve;
             for (int i = 0; i <= 40; ++i) {
@@ -315,7 +334,16 @@ void Zeichne(const Maler& m, Symbol s) {
             p.drawPath(pi);
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// Help; false for any other glyph.
+bool ZeichneHilfe(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Hilfeinhalt: {
             QPainterPath buch;
             buch.addRoundedRect(QRectF(2.5, 1.5, 11, 13), 1, 1);
@@ -359,7 +387,16 @@ void Zeichne(const Maler& m, Symbol s) {
             p.drawEllipse(QPointF(8, 4.5), 1.2, 1.2);
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// The main window's run buttons; false for any other glyph.
+bool ZeichneLauf(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Startwerte: {
             // A list of values with an arrow loading into it from above.
             m.Rechteck(1.5, 6.5, 14.5, 14.5, kPapier, kUmriss);
@@ -405,7 +442,16 @@ void Zeichne(const Maler& m, Symbol s) {
             m.Flaeche(stopp, kRot, kRot.darker(160));
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// The graph window's choices; false for any other glyph.
+bool ZeichneGraphwahl(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Achsenwahl: {
             // The axes of the graph, each named by its variable.
             m.Linie({2.5, 2}, {2.5, 13.5}, kUmriss);
@@ -459,7 +505,16 @@ void Zeichne(const Maler& m, Symbol s) {
             p.restore();
             break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
 
+// The graph window's run, and the program; false for any other glyph.
+bool ZeichneGraphlauf(const Maler& m, Symbol s) {
+    [[maybe_unused]] QPainter& p = m.p;
+    switch (s) {
         case Symbol::Zeichnen: {
             // A pencil running along the curve it draws.
             QPainterPath kurve;
@@ -516,7 +571,16 @@ void Zeichne(const Maler& m, Symbol s) {
             }
             break;
         }
+        default:
+            return false;
     }
+    return true;
+}
+
+void Zeichne(const Maler& m, Symbol s) {
+    for (auto teil : {ZeichneDatei, ZeichneBearbeiten, ZeichneAnsichten, ZeichneHilfe, ZeichneLauf,
+                      ZeichneGraphwahl, ZeichneGraphlauf})
+        if (teil(m, s)) return;
 }
 
 QPixmap Bild(Symbol s, int pixel, bool grau) {

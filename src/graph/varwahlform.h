@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dialogfenster.h"
+#include "modell.h"
 
 class QLabel;
 class QListWidget;
@@ -17,7 +18,6 @@ namespace quintor {
 class Dialoge;
 class Dokumentobjekt;
 class Hilfe;
-class Modell;
 
 class TVarWahlForm : public TDialogFenster {
     Q_OBJECT
