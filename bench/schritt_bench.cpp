@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "auswertung.h"
+#include "dokument.h"
 #include "meldungen.h"
 #include "modell.h"
-#include "scan.h"
 #include "schritt.h"
 
 namespace {
@@ -64,17 +64,16 @@ class Abbruch : public Meldungen {
 
 // A model scanned and given its start values the way the main window does it.
 struct Gescannt {
-    Modell m;
-    Speichergitter gitter;
-    Speichertext text;
+    Dokument d;
+    Modell& m = d.Daten();
     Abbruch meldungen;
 
     explicit Gescannt(const Beispiel& b) {
-        text.zeilen = b.zeilen;
-        if (SCANNEN(m, text, gitter, meldungen) != Scanergebnis::Fertig)
+        d.SetzeZeilen(b.zeilen);
+        if (d.Scanne(meldungen) != Scanergebnis::Fertig)
             throw std::runtime_error(std::string("scan failed: ") + b.name);
-        for (const auto& [name, wert] : b.startwerte) gitter.SetzeZelle(1, Nr(name), wert);
-        if (!StartwerteInit(m, gitter, meldungen)) throw std::runtime_error("start values");
+        for (const auto& [name, wert] : b.startwerte) d.SetzeStartwerttext(Nr(name), wert);
+        if (!d.StartwerteUebernehmen(meldungen)) throw std::runtime_error("start values");
     }
     int Nr(const std::string& name) const {
         for (int i = 1; i <= m.Variablenzahl; ++i)

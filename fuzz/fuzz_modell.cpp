@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "scan.h"
+#include "dokument.h"
 #include "schritt.h"
 #include "textdatei.h"
 
@@ -25,12 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string startwerte = d.ConsumeRandomLengthString(200);
     const std::string text = d.ConsumeRemainingBytesAsString();
     Still still;
-    quintor::Modell m;
-    quintor::Speichergitter gitter;
-    quintor::Speichertext editor;
-    editor.zeilen = quintor::TeileZeilen(text);
-    editor.beiAenderung = [&] { quintor::TextGeaendert(m, gitter); };
-    const quintor::Scanergebnis ergebnis = quintor::SCANNEN(m, editor, gitter, still);
+    quintor::Dokument dokument;
+    quintor::Modell& m = dokument.Daten();
+    dokument.SetzeZeilen(quintor::TeileZeilen(text));
+    const quintor::Scanergebnis ergebnis = dokument.Scanne(still);
     if (m.Variablenzahl < 0 || m.Variablenzahl > quintor::kMaxVariablen) std::abort();
     if (m.Gleichungszahl < 0 || m.Gleichungszahl > quintor::kMaxGleichungen) std::abort();
     if (ergebnis == quintor::Scanergebnis::Fertig) {
@@ -42,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     // Start values typed into the grid, one text per line.
     const auto texte = quintor::TeileZeilen(startwerte);
     for (int i = 1; i <= m.Variablenzahl; ++i)
-        gitter.SetzeZelle(1, i, texte[static_cast<std::size_t>(i - 1) % texte.size()]);
-    quintor::StartwerteInit(m, gitter, still);
+        dokument.SetzeStartwerttext(i, texte[static_cast<std::size_t>(i - 1) % texte.size()]);
+    dokument.StartwerteUebernehmen(still);
     m.Zufallszustand = 12345;
     for (int schritt = 0; schritt < 100; ++schritt) {
         try {

@@ -183,9 +183,9 @@ TEST(Hilfe, ModelleRechnenWieBeschrieben) {
         if (!fertig) continue;
         for (const auto& [name, text] : Zerlege(attr("data-start"))) {
             ASSERT_GT(t.Nr(name), 0) << b.Wo() << ": " << name;
-            t.gitter.SetzeZelle(1, t.Nr(name), text);
+            t.d.SetzeStartwerttext(t.Nr(name), text);
         }
-        EXPECT_TRUE(StartwerteInit(t.m, t.gitter, t.meldungen));
+        EXPECT_TRUE(t.d.StartwerteUebernehmen(t.meldungen));
         int ueberlauf = 0;
         for (int i = 1; i <= schritte && !ueberlauf; ++i) {
             try {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -58,10 +59,7 @@ TEST(Scan, ReihenfolgeDerVariablen) {
         test::Testmodell t(zeilen);
         EXPECT_EQ(Namen(t.m), namen) << zeilen[0];
         EXPECT_TRUE(t.meldungen.eintraege.empty()) << zeilen[0];
-        for (int i = 1; i <= t.m.Variablenzahl; ++i) {
-            EXPECT_EQ(t.gitter.Zelle(0, i), namen[i - 1]);
-            EXPECT_EQ(t.gitter.Zelle(1, i), "0");
-        }
+        for (int i = 1; i <= t.m.Variablenzahl; ++i) EXPECT_EQ(t.d.Startwerttext(i), "0");
     }
     test::Testmodell t({"X := X+1"});  // "X " is assigned from "X"
     t.Wert("X") = 5.0f;
@@ -85,93 +83,73 @@ TEST(Scan, DoppelteLinkeSeiteWarnt) {
     }
 }
 
-// Every line without ":=" is reported; then nothing of the new text reaches list or grid.
+// Every line without ":=" is reported; then nothing of the new text reaches the equation list
+// or the start values, and there is no model to run.
 TEST(Scan, FehlendeZuweisungStopptNachDemErstenDurchgang) {
     test::Testmodell t({"Q:=7"});
     const TKnoten* alterBaum = t.m.Gleichungsliste[1].Baum.get();
-    t.gitter.SetzeZelle(1, 1, "3");
-    EXPECT_EQ(t.Scanne({"A:=1", "B=2", "C:=3", "   "}), Scanergebnis::Abgebrochen);
+    t.d.SetzeStartwerttext(1, "3");
+    const Texte zeilen = {"A:=1", "B=2", "C:=3", "   "};
+    EXPECT_EQ(t.Scanne(zeilen), Scanergebnis::Abgebrochen);
     EXPECT_EQ(t.meldungen.Texte(),
               (Texte{"In der Zeile 2 fehlt das :=.", "In der Zeile 4 fehlt das :=."}));
     EXPECT_EQ(t.meldungen.eintraege[0].first, Meldungsart::Fehler);
-    EXPECT_EQ(t.m.Variablenzahl, 2);
+    EXPECT_EQ(t.m.Variablenzahl, 0);
+    ASSERT_TRUE(t.d.Fehler());
+    EXPECT_EQ(t.d.Fehler()->zeile, 2);
     EXPECT_EQ(t.m.Gleichungsliste[1].Baum.get(), alterBaum);
-    EXPECT_EQ(t.gitter.Zelle(0, 1), "Q");
-    EXPECT_EQ(t.gitter.Zelle(1, 1), "3");
+    EXPECT_EQ(t.d.Starttexte(), (std::map<std::string, std::string>{{"Q", "3"}}));
+    // The first pass itself has made the left sides variables before it stopped.
+    Modell m;
+    test::Protokoll p;
+    ScanneZeilen(m, zeilen, p);
+    EXPECT_EQ(m.Variablenzahl, 2);
 }
 
-// Removing empty lines is an edit: the editor is compacted, the grid emptied, and messages
-// count the compacted lines. With no lines at all the grid stays.
+// Removing empty lines is an edit: the text is compacted, and messages count the compacted
+// lines. With no lines at all the start-value texts stay.
 TEST(Scan, LeereZeilen) {
     test::Testmodell t({"A:=1"});
     EXPECT_EQ(t.Scanne({}), Scanergebnis::Leer);
     EXPECT_EQ(t.m.Variablenzahl, 0);
-    EXPECT_EQ(t.gitter.Zelle(0, 1), "A");
-    t.gitter.SetzeZelle(2, 1, "alt");
+    EXPECT_EQ(t.d.Starttexte().count("A"), 1u);
     EXPECT_EQ(t.Scanne({"A:=1", "", "", "B=2"}), Scanergebnis::Abgebrochen);
-    EXPECT_EQ(t.text.zeilen, (Texte{"A:=1", "B=2"}));
+    EXPECT_EQ(t.d.Zeilen(), (Texte{"A:=1", "B=2"}));
     EXPECT_EQ(t.meldungen.Texte(), Texte{"In der Zeile 2 fehlt das :=."});
     EXPECT_EQ(t.m.Gleichungszahl, 2);
-    EXPECT_EQ(t.gitter.Zelle(2, 1), "");
 }
 
-TEST(Scan, GitterNachDemScanUndNachEinerBearbeitung) {
-    test::Testmodell t;
-    t.gitter.SetzeZelle(2, 1, "7");
-    t.gitter.SetzeZelle(1, 1, "2,5");
-    t.m.StartwerteAusDatei = true;
-    t.Scanne({"A:=A+B"});
-    EXPECT_EQ(t.gitter.Zelle(0, 0) + t.gitter.Zelle(1, 0) + t.gitter.Zelle(2, 0),
-              "BezeichnerStartwertErgebnis");
-    EXPECT_EQ(t.gitter.Zelle(1, 1), "2,5");  // start values from the file stay
-    EXPECT_EQ(t.gitter.Zelle(2, 1), "7");    // results are not touched
-    t.m.StartwerteAusDatei = false;
-    t.Scanne({"A:=A+B"});
-    EXPECT_EQ(t.gitter.Zelle(1, 1) + t.gitter.Zelle(1, 2), "00");
-
-    t.m.StartwerteAusDatei = true;
-    t.text.SetzeZeilen({"A:=A+2"});
+// An edit leaves no variables until the next scan; the equation list waits for that scan.
+TEST(Scan, NachEinerBearbeitung) {
+    test::Testmodell t({"A:=A+B"});
+    t.d.SetzeZeilen({"A:=A+2"});
     EXPECT_EQ(t.m.Variablenzahl, 0);
-    EXPECT_FALSE(t.m.StartwerteAusDatei);
-    EXPECT_EQ(t.gitter.Zelle(0, 1) + t.gitter.Zelle(1, 2) + t.gitter.Zelle(2, 1), "");
-    EXPECT_EQ(t.gitter.Zelle(0, 0), "Bezeichner");
-    EXPECT_EQ(t.m.Gleichungszahl, 1);  // the list waits for the next scan
-
-    for (int s = 0; s < Startwertgitter::kSpalten; ++s)
-        for (int z : {0, 1, 100}) t.gitter.SetzeZelle(s, z, "x");
-    StringgridLoeschen(t.gitter);
-    for (int z : {0, 1, 100})
-        EXPECT_EQ(t.gitter.Zelle(0, z) + t.gitter.Zelle(1, z) + t.gitter.Zelle(2, z),
-                  z ? "" : "xxx");
+    EXPECT_EQ(t.m.Gleichungszahl, 1);
 }
 
-TEST(Scan, StartwerteInit) {
+TEST(Scan, StartwerteUebernehmen) {
     test::Testmodell t({"A:=1", "B:=2", "C:=3"});
-    const Texte zellen = {"1,5", "1.5", ""};
-    for (int i = 1; i <= 3; ++i) {
-        t.gitter.SetzeZelle(1, i, zellen[i - 1]);
-        t.gitter.SetzeZelle(2, i, "9");
-    }
+    const Texte texte = {"1,5", "1.5", ""};
+    for (int i = 1; i <= 3; ++i) t.d.SetzeStartwerttext(i, texte[i - 1]);
     t.Wert("C") = 4.0f;
-    EXPECT_TRUE(StartwerteInit(t.m, t.gitter, t.meldungen));
+    EXPECT_TRUE(t.d.StartwerteUebernehmen(t.meldungen));
     EXPECT_EQ(t.meldungen.Texte(), Texte{"Fehler bei Zahleingabe"});
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(t.m.Variablen[i].Wert, i < 3 ? 1.5f : 0.0f);
         EXPECT_EQ(t.m.StartwertListe[i], i < 3 ? 1.5f : 0.0f);
-        EXPECT_EQ(t.gitter.Zelle(2, i), "");
     }
     // Beyond the single range: the message, and the reading stops there.
     const Texte neu = {"1", "1E39", "3"};
-    for (int i = 1; i <= 3; ++i) t.gitter.SetzeZelle(1, i, neu[i - 1]);
+    for (int i = 1; i <= 3; ++i) t.d.SetzeStartwerttext(i, neu[i - 1]);
     t.meldungen.eintraege.clear();
-    EXPECT_FALSE(StartwerteInit(t.m, t.gitter, t.meldungen));
+    EXPECT_FALSE(t.d.StartwerteUebernehmen(t.meldungen));
     EXPECT_EQ(t.meldungen.Texte(), Texte{"Gleitkommaüberlauf"});
     EXPECT_EQ(t.Wert("A"), 1.0f);
     EXPECT_EQ(t.Wert("B"), 1.5f);
     EXPECT_EQ(t.Wert("C"), 0.0f);
 }
 
-// 100 variables fill the table; the 100th has row 100 of the grid. A name beyond fails its line.
+// 100 variables fill the table; the 100th has a start value too. A name beyond fails its line.
 TEST(Scan, HundertVariable) {
     Texte z = Zeilen(":=1", 99);
     z.push_back("V100:=NEU+1");
@@ -179,18 +157,22 @@ TEST(Scan, HundertVariable) {
     EXPECT_EQ(t.m.Variablenzahl, 100);
     EXPECT_EQ(t.meldungen.Texte(), Texte{"Zu viele Variable! Die Maximalzahl ist 100."});
     EXPECT_EQ(t.m.Gleichungsliste[100].Baum, nullptr);
-    EXPECT_EQ(t.gitter.Zelle(0, 100) + t.gitter.Zelle(1, 100), "V1000");
-    t.gitter.SetzeZelle(1, 100, "7");
-    ASSERT_TRUE(StartwerteInit(t.m, t.gitter, t.meldungen));
+    EXPECT_EQ(t.m.Variablen[100].Name + t.d.Startwerttext(100), "V1000");
+    t.d.SetzeStartwerttext(100, "7");
+    ASSERT_TRUE(t.d.StartwerteUebernehmen(t.meldungen));
     EXPECT_EQ(t.m.Variablen[100].Wert, 7.0f);
 }
 
 TEST(Scan, HundertUndEinsteLinkeSeite) {
     test::Testmodell t(Zeilen(":=1", 101));
     EXPECT_EQ(t.meldungen.Texte(), Texte{"Zu viele Variable! Die Maximalzahl ist 100."});
-    EXPECT_EQ(t.m.Variablenzahl, 100);
-    EXPECT_EQ(t.gitter.Zelle(0, 1), "");  // the scan stopped before the grid
-    Rechenschritt(t.m);                   // whatever is left must not run beyond the list
+    EXPECT_EQ(t.m.Variablenzahl, 0);  // a failed scan leaves nothing to run
+    EXPECT_TRUE(t.d.Starttexte().empty());
+    Rechenschritt(t.m);  // whatever is left must not run beyond the list
+    Modell m;            // the first pass had filled the table
+    test::Protokoll p;
+    ScanneZeilen(m, Zeilen(":=1", 101), p);
+    EXPECT_EQ(m.Variablenzahl, 100);
 }
 
 // More equation lines than the list holds: nothing of that text is run.

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "dokument.h"
 #include "meldungen.h"
 #include "modell.h"
 #include "scan.h"
@@ -13,9 +14,11 @@ namespace quintor::test {
 
 // Collects every message instead of showing it.
 class Protokoll : public Meldungen {
-public:
+  public:
     std::vector<std::pair<Meldungsart, std::string>> eintraege;
-    void Melde(Meldungsart art, const std::string& text) override { eintraege.emplace_back(art, text); }
+    void Melde(Meldungsart art, const std::string& text) override {
+        eintraege.emplace_back(art, text);
+    }
     std::vector<std::string> Texte() const {
         std::vector<std::string> t;
         for (const auto& e : eintraege) t.push_back(e.second);
@@ -23,20 +26,18 @@ public:
     }
 };
 
-// A model scanned from lines, with the grid and the editor in memory; the editor's change
-// handling runs as in the window.
+// A model scanned from lines through the document, as the program scans it.
 struct Testmodell {
-    Modell m;
-    Speichergitter gitter;
-    Speichertext text;
+    Dokument d;
+    Modell& m = d.Daten();
     Protokoll meldungen;
 
-    Testmodell() { text.beiAenderung = [this] { TextGeaendert(m, gitter); }; }
-    explicit Testmodell(std::vector<std::string> zeilen) : Testmodell() { Scanne(std::move(zeilen)); }
+    Testmodell() = default;
+    explicit Testmodell(std::vector<std::string> zeilen) { Scanne(std::move(zeilen)); }
 
     Scanergebnis Scanne(std::vector<std::string> zeilen) {
-        text.zeilen = std::move(zeilen);
-        return SCANNEN(m, text, gitter, meldungen);
+        d.SetzeZeilen(std::move(zeilen));
+        return d.Scanne(meldungen);
     }
     // Index of a variable by name, 0 when there is none.
     int Nr(const std::string& name) const {
@@ -44,7 +45,9 @@ struct Testmodell {
             if (m.Variablen[static_cast<std::size_t>(i)].Name == name) return i;
         return 0;
     }
-    float& Wert(const std::string& name) { return m.Variablen[static_cast<std::size_t>(Nr(name))].Wert; }
+    float& Wert(const std::string& name) {
+        return m.Variablen[static_cast<std::size_t>(Nr(name))].Wert;
+    }
 };
 
 }  // namespace quintor::test

@@ -5,14 +5,14 @@
 
 #include <QString>
 #include <QTableWidget>
+#include <string>
 
 #include "dokument.h"
-#include "scan.h"
 #include "schritt.h"
 
 namespace quintor {
 
-class TStringGrid : public QTableWidget, public Startwertgitter {
+class TStringGrid : public QTableWidget {
     Q_OBJECT
 
   public:
@@ -20,8 +20,10 @@ class TStringGrid : public QTableWidget, public Startwertgitter {
 
     explicit TStringGrid(QWidget* parent = nullptr);
 
-    std::string Zelle(int spalte, int zeile) const override;
-    void SetzeZelle(int spalte, int zeile, const std::string& text) override;
+    // Column 0 names, 1 start-value texts, 2 result texts; row 0 holds the headers, row i
+    // belongs to variable i (up to 100).
+    std::string Zelle(int spalte, int zeile) const;
+    void SetzeZelle(int spalte, int zeile, const std::string& text);
     QString Text(int spalte, int zeile) const {
         return QString::fromStdString(Zelle(spalte, zeile));
     }

@@ -39,7 +39,6 @@ class Modell {
     std::array<float, kMaxVariablen + 1> StartwertListe{};
     std::array<TGleichung, kMaxGleichungen + 1> Gleichungsliste;
     std::int32_t Gleichungszahl = 0;
-    bool StartwerteAusDatei = false;
 
     // State of the random generator of RANDOM: state * 134775813 + 1 modulo 2^32.
     std::uint32_t Zufallszustand = 0;
