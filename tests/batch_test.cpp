@@ -157,6 +157,60 @@ TEST_F(Batch, ErgebnisNachNSchritten) {
               "T =  1.0E+0003\nU = -5.0E+0003\n");
 }
 
+// A throw with DT = 0,2 from Y = 1, VY = 1, by hand: Y 1.2, 1.0076, 0.4228, -0.5544 and VY
+// -0.962, -2.924, -4.886, -6.848. Step 4 meets Y < 0: its values are the last line, also when -k
+// skips it; the count ends the run first when it is smaller.
+TEST_F(Batch, AbbruchbedingungWurf) {
+    const std::string m = Datei("w.sim", "Y:=Y+VY*DT\r\nVY:=VY-9.81*DT");
+    Datei("w.ini", "[Startwerte]\r\nY=1\r\nVY=1\r\nDT=0,2\r\n");
+    const auto zeile = [](float y, float vy) { return Spalte(y) + Spalte(vy) + Spalte(0.2f); };
+    const std::vector<std::string> alle{zeile(1, 1), zeile(1.2f, -0.962f), zeile(1.008f, -2.924f),
+                                        zeile(0.423f, -4.886f), zeile(-0.554f, -6.848f)};
+    const std::string info = "Informationen: Abbruch: Y < 0 nach 4 Schritten\n";
+    const struct {
+        std::vector<std::string> optionen;
+        std::vector<std::string> zeilen;
+        std::string fehler;
+    } faelle[] = {
+        {{"--bis", "Y<0"}, alle, info},
+        {{"--bis", "y < 0,0", "-k", "2"}, {alle[0], alle[3], alle[4]}, info},
+        {{"--bis", "Y<0", "-n", "3"}, {alle[0], alle[1], alle[2]}, ""},
+        {{"--bis", "VY<=-2.924"},
+         {alle[0], alle[1], alle[2]},
+         "Informationen: Abbruch: VY <= -2,924 nach 2 Schritten\n"},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> arg = f.optionen;
+        arg.push_back(m);
+        const Lauf l = Start(arg);
+        std::vector<std::string> erwartet{"  Y           VY          DT        ", ""};
+        erwartet.insert(erwartet.end(), f.zeilen.begin(), f.zeilen.end());
+        EXPECT_EQ(l.status, 0);
+        EXPECT_EQ(Zeilen(l.aus), erwartet) << ::testing::PrintToString(f.optionen);
+        EXPECT_EQ(l.fehler, f.fehler) << ::testing::PrintToString(f.optionen);
+    }
+    Lauf l = Start({"--bis", "Y<0", "--ergebnis", m});
+    EXPECT_EQ(l.aus, "Y =   -0.554\nVY =   -6.848\nDT =    0.200\n");
+    EXPECT_EQ(l.fehler, info);
+    l = Start({"--bis", "Y<0", "--genau", m});
+    EXPECT_EQ(Zeilen(l.aus).size(), 6u);
+    // A condition saved with the model counts, "keine" runs without it.
+    Datei("w.ini",
+          "[Startwerte]\r\nY=1\r\nVY=1\r\nDT=0,2\r\n[Abbruchbedingung]\r\n"
+          "Variable=y\r\nVergleich=<\r\nWert=0\r\n");
+    EXPECT_EQ(Start({m}).fehler, info);
+    EXPECT_EQ(Zeilen(Start({"--bis", "keine", m}).aus).size(), 22u);
+    const std::pair<const char*, const char*> fehler[] = {
+        {"Q<0", "Fehler: Die Abbruchbedingung \"Q < 0\" nennt keine Variable des Modells.\n"},
+        {"Y=0", "Fehler: In der Abbruchbedingung \"Y=0\" fehlt der Vergleich"}};
+    for (const auto& [b, meldung] : fehler) {
+        l = Start({"--bis", b, m});
+        EXPECT_EQ(l.status, 2) << b;
+        EXPECT_EQ(l.aus, "") << b;
+        EXPECT_EQ(l.fehler.rfind(meldung, 0), 0u) << l.fehler;
+    }
+}
+
 // Start-value texts from the companion file, as Open reads them.
 TEST_F(Batch, StartwerteAusDerIniDatei) {
     const struct {

@@ -445,4 +445,45 @@ TEST_F(Ersetzen, EinstellungenLesen) {
     }
 }
 
+// The stop condition goes into a section of its own, which keeps what else the file has; taken
+// away, the file keeps the section with no variable, which reads as none.
+TEST_F(Ersetzen, AbbruchbedingungHinUndZurueck) {
+    const std::string sim = (ordner / "m.sim").string(), ini = (ordner / "m.ini").string();
+    const std::string vorher = "[Startwerte]\r\nY=1\r\n[Abbruchbedingung]\r\nFremd=1\r\n";
+    const std::optional<Abbruchbedingung> faelle[] = {
+        Abbruchbedingung{"Y", Abbruchbedingung::KleinerGleich, -2.5f}, std::nullopt};
+    const std::string danach[] = {vorher + "Variable=Y\r\nVergleich=<=\r\nWert=-2.5\r\n",
+                                  vorher + "Variable=\r\nVergleich=<=\r\nWert=-2.5\r\n"};
+    std::ofstream(ini, std::ios::binary) << vorher;
+    for (int k = 0; k < 2; ++k) {
+        test::Protokoll p;
+        Dokument d;
+        d.SetzeZeilen({"Y:=Y-1"});
+        d.Scanne(p);
+        d.SetzeDateiname(sim);
+        d.SetzeStartwerttext(1, "1");
+        d.SetzeAbbruch(faelle[k]);
+        ASSERT_TRUE(SpeichereModell(d, Dateikodierung::Win1252, p));
+        EXPECT_EQ(Inhalt(ini), danach[k]);
+        Dokument neu;
+        neu.SetzeZeilen({"Y:=Y-1"});
+        neu.Scanne(p);
+        neu.SetzeDateiname(sim);
+        neu.SetzeAbbruch(Abbruchbedingung{"X", Abbruchbedingung::Groesser, 1});
+        EXPECT_EQ(LeseEinstellungen(neu, p), Einstellungen::Gelesen);
+        EXPECT_EQ(neu.Abbruch(), faelle[k]);
+        EXPECT_EQ(p.Texte(), std::vector<std::string>{});
+    }
+    std::ofstream(ini, std::ios::binary) << "[Abbruchbedingung]\r\nVariable=Y\r\nVergleich==\r\n";
+    test::Protokoll p;
+    Dokument d;
+    d.SetzeZeilen({"Y:=Y-1"});
+    d.Scanne(p);
+    d.SetzeDateiname(sim);
+    EXPECT_EQ(LeseEinstellungen(d, p), Einstellungen::Gelesen);
+    EXPECT_FALSE(d.Abbruch());
+    EXPECT_EQ(p.Texte(), std::vector<std::string>{"Die Abbruchbedingung in " + ini +
+                                                  " ist fehlerhaft und wird nicht verwendet."});
+}
+
 }  // namespace

@@ -111,4 +111,20 @@ TEST(Dokument, JedeAenderungZaehlt) {
     }
 }
 
+// The stop condition is part of the model: setting it is a change, the same again none, Neu
+// drops it.
+TEST(Dokument, Abbruchbedingung) {
+    Dokument d;
+    int meldungen = 0;
+    d.beiAenderung = [&](Dokument::Teil t) { meldungen += t == Dokument::Teil::Abbruch; };
+    const Abbruchbedingung b{"Y", Abbruchbedingung::Kleiner, 0};
+    d.SetzeAbbruch(b);
+    d.SetzeAbbruch(b);
+    EXPECT_TRUE(d.Geaendert());
+    EXPECT_EQ(meldungen, 1);
+    d.Neu();
+    EXPECT_FALSE(d.Abbruch());
+    EXPECT_FALSE(d.Geaendert());
+}
+
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "test_hilfen.h"
 
 using namespace quintor;
@@ -54,6 +56,69 @@ TEST(Lauf, StartUndEnden) {
         EXPECT_EQ(t.Wert("X"), f.x) << zeile;
         EXPECT_EQ(ueberlaeufe, f.faktor > 2 ? f.schritte - 1 : 0) << zeile;
     }
+}
+
+// The text of a stop condition: name upper-cased and trimmed, decimal comma, and what is wrong.
+TEST(Abbruchbedingung, Lesen) {
+    const struct {
+        const char* text;
+        const char* ergebnis;  // Bedingungstext, or the start of the reason
+    } faelle[] = {
+        {"Y<0", "Y < 0"},
+        {" y <= 2,5 ", "Y <= 2,5"},
+        {"vy>-1e3", "VY > -1000"},
+        {"T>=0.125", "T >= 0,125"},
+        {"Y=0", "In der Abbruchbedingung \"Y=0\" fehlt der Vergleich"},
+        {"", "In der Abbruchbedingung \"\" fehlt der Vergleich"},
+        {" <3", "In der Abbruchbedingung \" <3\" fehlt vor dem Vergleich"},
+        {"Y<", "In der Abbruchbedingung \"Y<\" steht nach dem Vergleich keine"},
+        {"Y<>3", "In der Abbruchbedingung \"Y<>3\" steht"},
+        {"Y<1,5,0", "In der Abbruchbedingung \"Y<1,5,0\" steht"},
+        {"Y<1E39", "In der Abbruchbedingung \"Y<1E39\" steht"},
+    };
+    for (const auto& f : faelle) {
+        std::string grund;
+        const std::optional<Abbruchbedingung> b = LeseAbbruchbedingung(f.text, &grund);
+        const std::string ergebnis =
+            b ? Bedingungstext(*b) : grund.substr(0, std::strlen(f.ergebnis));
+        EXPECT_EQ(ergebnis, f.ergebnis) << f.text;
+    }
+    EXPECT_EQ(Abbruchmeldung({"Y", Abbruchbedingung::Kleiner, 0}, 143),
+              "Abbruch: Y < 0 nach 143 Schritten");
+    EXPECT_EQ(Abbruchmeldung({"Y", Abbruchbedingung::Kleiner, 0}, 1),
+              "Abbruch: Y < 0 nach 1 Schritt");
+}
+
+// X:=X*2 from 1: the step whose stored value meets the condition ends the run and counts; the
+// start values end nothing; halt and count still come first or last as before.
+TEST(Lauf, Abbruchbedingung) {
+    const struct {
+        const char* bedingung;
+        std::int64_t hoechstzahl;
+        Laufende ende;
+        std::int64_t schritte;
+    } faelle[] = {
+        {"X>=100", 0, Laufende::Bedingung, 7}, {"X>64", 0, Laufende::Bedingung, 7},
+        {"X>=64", 0, Laufende::Bedingung, 6},  {"x > 0", 0, Laufende::Bedingung, 1},
+        {"X>=100", 5, Laufende::Anzahl, 5},    {"X>=100", 7, Laufende::Bedingung, 7},
+        {"X<1", 10, Laufende::Anzahl, 10},     {"X<=2", 0, Laufende::Bedingung, 1},
+    };
+    for (const auto& f : faelle) {
+        test::Testmodell t({"X:=X*2"});
+        t.m.StartwertListe[1] = 1;
+        Lauf lauf(t.m);
+        lauf.Hoechstzahl = f.hoechstzahl;
+        ASSERT_TRUE(lauf.SetzeBedingung(LeseAbbruchbedingung(f.bedingung, nullptr)));
+        lauf.Starte();
+        do lauf.Schritt();
+        while (lauf.Pruefe() == Laufende::Weiter && lauf.Schritte() < 1000);
+        EXPECT_EQ(lauf.Pruefe(), f.ende) << f.bedingung;
+        EXPECT_EQ(lauf.Schritte(), f.schritte) << f.bedingung;
+    }
+    test::Testmodell t({"X:=X*2"});
+    Lauf lauf(t.m);
+    EXPECT_FALSE(lauf.SetzeBedingung(Abbruchbedingung{"Q", Abbruchbedingung::Kleiner, 0}));
+    EXPECT_TRUE(lauf.SetzeBedingung(std::nullopt));
 }
 
 }  // namespace

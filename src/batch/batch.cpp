@@ -38,10 +38,17 @@ constexpr const char* kHilfe =
     "                     wie möglich und doch genau\n"
     "  --ergebnis         statt der Tabelle die Ergebnisse nach N Schritten, wie die\n"
     "                     \"Iteration\" des Hauptfensters sie zeigt\n"
+    "  --bis BEDINGUNG    Abbruchbedingung, z. B. \"Y<0\" oder \"T >= 2,5\" (Vergleiche\n"
+    "                     <, <=, >, >=): der Lauf endet nach dem ersten Schritt, dessen\n"
+    "                     Wert sie erfüllt, spätestens nach N Schritten. Die Tabelle\n"
+    "                     endet dann mit einer Zeile der Werte, die sie erfüllen;\n"
+    "                     \"--bis keine\" rechnet ohne die im Modell gesicherte Bedingung\n"
     "  --help             diese Hilfe\n"
     "\n"
     "Die Startwerte kommen aus der Begleitdatei MODELL.ini (Abschnitt [Startwerte]),\n"
-    "sonst sind sie 0. Meldungen gehen auf die Standardfehlerausgabe.\n"
+    "sonst sind sie 0; ebenso eine dort gesicherte Abbruchbedingung. Meldungen gehen\n"
+    "auf die Standardfehlerausgabe, auch \"Informationen: Abbruch: Y < 0 nach 143\n"
+    "Schritten\", wenn die Abbruchbedingung den Lauf beendet hat.\n"
     "\n"
     "Rückgabewert: 0 gerechnet, 1 Modell fehlerhaft, 2 Aufruf- oder Dateifehler,\n"
     "3 Gleitkommaüberlauf während der Rechnung.\n";
@@ -72,6 +79,8 @@ struct Aufruf {
     bool genau = false;
     bool ergebnis = false;
     bool hilfe = false;
+    // --bis: nullopt keeps the model's own condition; an empty inner value runs without one.
+    std::optional<std::optional<Abbruchbedingung>> bis;
 };
 
 struct Aufruffehler {
@@ -133,6 +142,15 @@ Aufruf LeseAufruf(const std::vector<std::string>& arg) {
             a.genau = true;
         } else if (o == "--ergebnis") {
             a.ergebnis = true;
+        } else if (o == "--bis") {
+            const std::string& text = wert();
+            if (text == "keine") {
+                a.bis.emplace(std::nullopt);
+            } else {
+                std::string grund;
+                a.bis = LeseAbbruchbedingung(text, &grund);
+                if (!*a.bis) throw Aufruffehler{grund};
+            }
         } else {
             throw Aufruffehler{"Unbekannte Option: " + o};
         }
@@ -244,10 +262,12 @@ std::optional<int> OeffneModell(const Aufruf& a, Dokument& dokument, Meldungen& 
     }
     for (const auto& [name, wert] : a.startwerte)
         dokument.SetzeStartwerttext(Variablennummer(dokument.Daten(), name), wert);
+    if (a.bis) dokument.SetzeAbbruch(*a.bis);
     return std::nullopt;
 }
 
-// Like "Iteration": the results after the steps.
+// Like "Iteration": the results after the steps (those that met the stop condition, if it ended
+// the run).
 int Ergebnis(Lauf& lauf, const Modell& m, std::int64_t schritte, Ausgabe& ausgabe) {
     lauf.Hoechstzahl = schritte;
     bool ueberlauf = false;
@@ -260,7 +280,19 @@ int Ergebnis(Lauf& lauf, const Modell& m, std::int64_t schritte, Ausgabe& ausgab
     return ueberlauf ? kUeberlauf : kGerechnet;
 }
 
-// Like the table: the values before each step, at least one step.
+void DatenZeile(const Modell& m, const Aufruf& a, const std::vector<std::int32_t>& spalten,
+                Ausgabe& ausgabe) {
+    if (a.genau) {
+        GenaueDaten(m, spalten, ausgabe);
+    } else {
+        HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
+        ausgabe.Zeile();
+    }
+}
+
+// Like the table: the values before each step, at least one step. When the stop condition ends
+// the run, one more line shows the values that met it (also when -k would skip it): the line of
+// the step that is no longer made.
 int Tabelle(Lauf& lauf, const Modell& m, const Aufruf& a, const std::vector<std::int32_t>& spalten,
             Ausgabe& ausgabe) {
     if (a.genau) {
@@ -272,16 +304,10 @@ int Tabelle(Lauf& lauf, const Modell& m, const Aufruf& a, const std::vector<std:
     }
     lauf.Hoechstzahl = std::max<std::int64_t>(a.wiederholungen, 1);
     do {
-        if (ZeileFaellig(lauf.Schritte() + 1, a.auslassen)) {
-            if (a.genau) {
-                GenaueDaten(m, spalten, ausgabe);
-            } else {
-                HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
-                ausgabe.Zeile();
-            }
-        }
+        if (ZeileFaellig(lauf.Schritte() + 1, a.auslassen)) DatenZeile(m, a, spalten, ausgabe);
         if (lauf.Schritt() == Laufende::Ueberlauf) return kUeberlauf;
     } while (lauf.Pruefe() == Laufende::Weiter);
+    if (lauf.Pruefe() == Laufende::Bedingung) DatenZeile(m, a, spalten, ausgabe);
     return kGerechnet;
 }
 
@@ -323,6 +349,11 @@ int Rechne(const std::vector<std::string>& argumente, std::ostream& aus, std::os
                               : static_cast<std::uint32_t>(
                                     std::chrono::steady_clock::now().time_since_epoch().count());
     Lauf lauf(m);
+    if (!lauf.SetzeBedingung(dokument.Abbruch())) {
+        fehler << "Fehler: Die Abbruchbedingung \"" << Bedingungstext(*dokument.Abbruch())
+               << "\" nennt keine Variable des Modells.\n";
+        return kAufrufFehler;
+    }
     lauf.Starte();
     Ausgabe ausgabe(aus);
     const int status = a.ergebnis ? Ergebnis(lauf, m, a.wiederholungen, ausgabe)
@@ -330,6 +361,9 @@ int Rechne(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     ausgabe.Leeren();
     PruefeAusgabe(aus);
     if (status == kUeberlauf) meldungen.Melde(Meldungsart::Fehler, kGleitkommaueberlauf);
+    if (lauf.Pruefe() == Laufende::Bedingung)
+        meldungen.Melde(Meldungsart::Information,
+                        Abbruchmeldung(*dokument.Abbruch(), lauf.Schritte()));
     return status;
 }
 

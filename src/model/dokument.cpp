@@ -139,6 +139,12 @@ void Dokument::SetzeKommentar(const std::string& text) {
     Aendere(Teil::Kommentar);
 }
 
+void Dokument::SetzeAbbruch(const std::optional<Abbruchbedingung>& b) {
+    if (b == abbruch_) return;
+    abbruch_ = b;
+    Aendere(Teil::Abbruch);
+}
+
 void Dokument::SetzeDateiname(const std::string& pfad) {
     if (pfad == dateiname_) return;
     dateiname_ = pfad;
@@ -165,10 +171,11 @@ void Dokument::Neu() {
     graph_.Punktmodul = punktmodul;
     tabelle_ = Tabellenwahl{};
     kommentar_.clear();
+    abbruch_.reset();
     dateiname_.clear();
     geaendert_ = false;
     for (Teil t : {Teil::Text, Teil::Modell, Teil::Startwerte, Teil::Graph, Teil::Tabelle,
-                   Teil::Kommentar, Teil::Datei, Teil::Geaendert})
+                   Teil::Kommentar, Teil::Abbruch, Teil::Datei, Teil::Geaendert})
         Melde(t);
 }
 

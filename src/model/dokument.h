@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "lauf.h"
 #include "meldungen.h"
 #include "modell.h"
 #include "scan.h"
@@ -52,7 +53,17 @@ struct Scanfehler {
 class Dokument {
   public:
     // The parts of the document; the change callback names the part that changed.
-    enum class Teil { Text, Modell, Startwerte, Graph, Tabelle, Kommentar, Datei, Geaendert };
+    enum class Teil {
+        Text,
+        Modell,
+        Startwerte,
+        Graph,
+        Tabelle,
+        Kommentar,
+        Datei,
+        Geaendert,
+        Abbruch
+    };
 
     Dokument();
     Dokument(const Dokument&) = delete;
@@ -99,6 +110,10 @@ class Dokument {
     void SetzeTabelle(const Tabellenwahl& t);
     const std::string& Kommentar() const { return kommentar_; }
     void SetzeKommentar(const std::string& text);
+    // The stop condition of every run, by variable name; nullopt: none. Kept across scans, also
+    // when the name is gone (a run then reports it).
+    const std::optional<Abbruchbedingung>& Abbruch() const { return abbruch_; }
+    void SetzeAbbruch(const std::optional<Abbruchbedingung>& b);
 
     // ---- File ----
     const std::string& Dateiname() const { return dateiname_; }
@@ -107,7 +122,7 @@ class Dokument {
     bool Geaendert() const { return geaendert_; }
     void Gesichert();
     // Datei > Neu: empty text, no variables, no start values, default graph settings, no
-    // comment, no file name, unchanged.
+    // comment, no stop condition, no file name, unchanged.
     void Neu();
 
     // Not saved with the model: the repetition count of the main window and the measurement
@@ -127,6 +142,7 @@ class Dokument {
     Graphwerte graph_;
     Tabellenwahl tabelle_;
     std::string kommentar_;
+    std::optional<Abbruchbedingung> abbruch_;
     std::string dateiname_;
     bool geaendert_ = false;
 };

@@ -4,14 +4,38 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "modell.h"
 #include "schritt.h"
 
 namespace quintor {
 
-// Why a run ends (Weiter: it does not).
-enum class Laufende { Weiter, Anzahl, Abbruch, Grenze, Ueberlauf };
+// Why a run ends (Weiter: it does not). Bedingung: the stop condition was met.
+enum class Laufende { Weiter, Anzahl, Abbruch, Grenze, Ueberlauf, Bedingung };
+
+// A stop condition: the run ends after the first step whose stored value of the variable compares
+// so with the value. The name is upper-case, as the scan makes every name.
+struct Abbruchbedingung {
+    enum Vergleich { Kleiner, KleinerGleich, Groesser, GroesserGleich };
+    std::string Name;
+    Vergleich vergleich = Kleiner;
+    float Wert = 0;
+    bool operator==(const Abbruchbedingung&) const = default;
+};
+
+// "Y<0", "y >= 2,5": a name, one of < <= > >=, a number (decimal comma accepted). nullopt with a
+// German reason in `fehler` for anything else.
+std::optional<Abbruchbedingung> LeseAbbruchbedingung(std::string_view text, std::string* fehler);
+// "<", "<=", ">", ">=", and back (nullopt for anything else).
+const char* Vergleichszeichen(Abbruchbedingung::Vergleich v);
+std::optional<Abbruchbedingung::Vergleich> VergleichAusZeichen(std::string_view zeichen);
+// "Y < 0", "Y <= 2,5": for status lines and messages.
+std::string Bedingungstext(const Abbruchbedingung& b);
+// The status line of a run the condition ended: "Abbruch: Y < 0 nach 143 Schritten".
+std::string Abbruchmeldung(const Abbruchbedingung& b, std::int64_t schritte);
 
 class Lauf {
   public:
@@ -22,6 +46,10 @@ class Lauf {
     std::int32_t GrenzVariable = 0;  // 1-based; the run ends once its value reaches Grenze
     float Grenze = 0;
     bool UeberlaufBeendet = true;  // false: a step that overflowed is counted and the run goes on
+
+    // The stop condition on the model's variable of that name; false (and no condition) when the
+    // model has no such variable. nullopt: none.
+    bool SetzeBedingung(const std::optional<Abbruchbedingung>& b);
 
     // Current values := start values, no step made, not ended.
     void Starte();
@@ -36,8 +64,8 @@ class Lauf {
         gehalten_ = false;
         ende_ = Laufende::Weiter;
     }
-    // Why the run is over now, or Weiter: an earlier end first, then the abort, the count, the
-    // limit.
+    // Why the run is over now, or Weiter: an earlier end first, then the abort, the stop
+    // condition, the count, the limit.
     Laufende Pruefe() const;
 
     std::int64_t Schritte() const { return schritte_; }
@@ -49,6 +77,10 @@ class Lauf {
     bool gestartet_ = false;
     bool gehalten_ = false;
     Laufende ende_ = Laufende::Weiter;
+    // 0: no stop condition, so an unset one costs one comparison per check.
+    std::int32_t bedingungVariable_ = 0;
+    Abbruchbedingung::Vergleich bedingungVergleich_ = Abbruchbedingung::Kleiner;
+    float bedingungWert_ = 0;
 };
 
 }  // namespace quintor

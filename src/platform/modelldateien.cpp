@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "lauf.h"
 #include "profil.h"
+#include "tabellentext.h"
+#include "text.h"
 #include "textdatei.h"
 #include "zahltext.h"
 
@@ -13,6 +16,7 @@ namespace {
 
 constexpr const char* kStartwerte = "Startwerte";
 constexpr const char* kKoordinaten = "Koordinatensystem";
+constexpr const char* kAbbruch = "Abbruchbedingung";
 
 // A regular file (through a link); a folder or a pipe is none.
 bool IstDatei(const std::string& pfad) {
@@ -83,6 +87,37 @@ Graphwerte LeseGraph(const Profildatei& profil, const Dokument& dokument, Meldun
     return g;
 }
 
+// [Abbruchbedingung]: none without a variable name; a comparison or value that cannot be read is
+// reported and leaves no condition, so that a run never stops on a guess.
+std::optional<Abbruchbedingung> LeseAbbruch(const Profildatei& profil, const std::string& ini,
+                                            Meldungen& meldungen) {
+    const std::string name = Grossbuchstaben(profil.LiesText(kAbbruch, "Variable", ""));
+    if (name.empty()) return std::nullopt;
+    const auto vergleich = VergleichAusZeichen(profil.LiesText(kAbbruch, "Vergleich", ""));
+    const std::string text = KommaZuPunkt(profil.LiesText(kAbbruch, "Wert", ""));
+    const std::optional<long double> zahl = text.empty() ? std::nullopt : LeseZahl(text);
+    const std::optional<float> wert = zahl ? AlsSingle(*zahl) : std::nullopt;
+    if (!vergleich || !wert) {
+        meldungen.Melde(Meldungsart::Warnung, "Die Abbruchbedingung in " + ini +
+                                                  " ist fehlerhaft und wird nicht verwendet.");
+        return std::nullopt;
+    }
+    return Abbruchbedingung{name, *vergleich, *wert};
+}
+
+// Writes the stop condition into its own section; with none, a file that never had one keeps
+// its bytes and one that had one gets an empty variable name.
+void SchreibeAbbruch(Profildatei& profil, const std::optional<Abbruchbedingung>& b) {
+    if (!b) {
+        if (!profil.LiesText(kAbbruch, "Variable", "").empty())
+            profil.Schreibe(kAbbruch, "Variable", "");
+        return;
+    }
+    profil.Schreibe(kAbbruch, "Variable", b->Name);
+    profil.Schreibe(kAbbruch, "Vergleich", Vergleichszeichen(b->vergleich));
+    profil.Schreibe(kAbbruch, "Wert", KuerzesterText(b->Wert));
+}
+
 // The settings file's new bytes: every key it has, the start-value texts and, once axes were
 // chosen, the graph settings. Names the file cannot hold as keys are reported.
 std::string Einstellungstext(const Dokument& dokument, std::string_view alt, Meldungen& meldungen) {
@@ -109,6 +144,7 @@ std::string Einstellungstext(const Dokument& dokument, std::string_view alt, Mel
         profil.Schreibe(kKoordinaten, "Streckenzug", g.Streckenzug ? "true" : "false");
         profil.Schreibe(kKoordinaten, "Punktmodul", std::to_string(g.Punktmodul));
     }
+    SchreibeAbbruch(profil, dokument.Abbruch());
     return profil.Bytes();
 }
 
@@ -152,6 +188,7 @@ Einstellungen LeseEinstellungen(Dokument& dokument, Meldungen& meldungen) {
         dokument.SetzeStartwerttext(
             i, profil.LiesText(kStartwerte, m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
     dokument.SetzeGraph(LeseGraph(profil, dokument, meldungen));
+    dokument.SetzeAbbruch(LeseAbbruch(profil, ini, meldungen));
     if (!warGeaendert) dokument.Gesichert();
     return Einstellungen::Gelesen;
 }

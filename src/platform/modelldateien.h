@@ -26,10 +26,11 @@ std::optional<Modelltext> LeseModelldatei(const std::string& pfad, Meldungen& me
 enum class Einstellungen { Keine, Gelesen, Fehlerhaft };
 
 // Reads the companion NAME.ini of the document's file into the scanned document: each variable's
-// start-value text by its name ("0" when the file has none) and the graph settings (axes that
+// start-value text by its name ("0" when the file has none), the graph settings (axes that
 // name no variable count as not chosen; a pair of limits that cannot be mapped keeps the
-// document's). Keine when there is no such file; Fehlerhaft after a message. A document that was
-// unchanged stays unchanged: the values are those of its files.
+// document's) and the stop condition (none when the file has none). Keine when there is no such
+// file; Fehlerhaft after a message. A document that was unchanged stays unchanged: the values are
+// those of its files.
 Einstellungen LeseEinstellungen(Dokument& dokument, Meldungen& meldungen);
 
 // The comment of the companion NAME.doc, one entry per line; nullopt when there is none, or
@@ -39,9 +40,9 @@ std::optional<std::vector<std::string>> LeseKommentar(const std::string& simPfad
 
 // Saves the document under its file name: the model file, then the comment when there is one,
 // then (when the model has variables) the settings file, which keeps every key it has and gets
-// the start-value texts and, once axes were chosen, the graph settings. A companion file that is
-// no text file of its kind is never written over. Marks the document saved once the model file
-// is written; false when it could not be.
+// the start-value texts, once axes were chosen the graph settings, and the stop condition. A
+// companion file that is no text file of its kind is never written over. Marks the document saved
+// once the model file is written; false when it could not be.
 bool SpeichereModell(Dokument& dokument, Dateikodierung kodierung, Meldungen& meldungen);
 
 }  // namespace quintor
