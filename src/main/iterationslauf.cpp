@@ -5,11 +5,21 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 
 #include "dialoge.h"
 #include "dokument.h"
 
 namespace quintor {
+
+namespace {
+
+// Nanoseconds between two displays (60 a second) and between two event handlings of a run
+// without the pause: "Abbruch" and the other controls answer at once, the steps lose little.
+constexpr std::int64_t kAnzeigetakt = 1'000'000'000 / 60 + 1;
+constexpr std::int64_t kEreignistakt = 2'000'000;
+
+}  // namespace
 
 Iterationslauf::Iterationslauf(Dokument& dokument, Dialoge& dialoge, Ergebnisanzeige& anzeige,
                                QObject* parent)
@@ -17,7 +27,13 @@ Iterationslauf::Iterationslauf(Dokument& dokument, Dialoge& dialoge, Ergebnisanz
       dokument_(dokument),
       dialoge_(dialoge),
       anzeige_(anzeige),
-      lauf_(dokument.Daten()) {}
+      lauf_(dokument.Daten()) {
+    Uhr = [] {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+}
 
 bool Iterationslauf::StartwerteUebernehmen(bool nurNeue) {
     const std::uint64_t stand = dokument_.Startwertstand();
@@ -33,8 +49,10 @@ void Iterationslauf::Hoechstzahl() {
     lauf_.Hoechstzahl = std::max<std::int64_t>(1, dokument_.Wiederholungen);
 }
 
-bool Iterationslauf::Schritt(Lauf& lauf) {
-    if (lauf.Schritt(&anzeige_) != Laufende::Ueberlauf) return true;
+bool Iterationslauf::Schritt(Lauf& lauf, bool zeigen) {
+    if (lauf.Schritt(zeigen ? &anzeige_ : nullptr) != Laufende::Ueberlauf) return true;
+    // The message box stands over the values the run stopped at.
+    if (!zeigen) ZeigeStand(lauf.Schritte());
     if (laeuft_) {
         laeuft_ = false;
         emit Laufzustand(false);
@@ -50,17 +68,51 @@ void Iterationslauf::Iteration() {
     lauf_.Starte();
     laeuft_ = true;
     emit Laufzustand(true);
+    bool ungezeigt = false;  // steps without the pause made since the last display
     for (;;) {
-        emit Zaehler(lauf_.Schritte() + 1);
-        if (!Schritt(lauf_)) return;
-        Warte(Pause());
-        QCoreApplication::processEvents();
+        if (OhnePause) {
+            if (!ungezeigt) gezeigtUm_ = ereignisseUm_ = Uhr();
+            ungezeigt = true;
+            if (!Schritt(lauf_, false)) return;
+            Takt();
+        } else {
+            // A step with the pause shows all it stores.
+            ungezeigt = false;
+            emit Zaehler(lauf_.Schritte() + 1);
+            if (!Schritt(lauf_)) return;
+            Warte(Pause());
+            QCoreApplication::processEvents();
+        }
         // Read afresh: the spin edit acts at once.
         Hoechstzahl();
         if (beendet_ || lauf_.Pruefe() != Laufende::Weiter) break;
     }
+    if (ungezeigt) ZeigeStand(lauf_.Schritte());
     laeuft_ = false;
     emit Laufzustand(false);
+}
+
+void Iterationslauf::Takt() {
+    const std::int64_t jetzt = Uhr();
+    const bool zeigen = jetzt - gezeigtUm_ >= kAnzeigetakt;
+    if (zeigen) {
+        gezeigtUm_ = jetzt;
+        ZeigeStand(lauf_.Schritte());
+    }
+    // A display is painted at once; "Abbruch" and the close event come through here too.
+    if (zeigen || jetzt - ereignisseUm_ >= kEreignistakt) {
+        ereignisseUm_ = jetzt;
+        QCoreApplication::processEvents();
+    }
+}
+
+void Iterationslauf::ZeigeStand(std::int64_t schritt) {
+    emit Zaehler(schritt);
+    const Modell& m = dokument_.Daten();
+    for (std::int32_t e = 1; e <= m.Gleichungszahl; ++e) {
+        const std::int32_t ziel = m.Gleichungsliste[static_cast<std::size_t>(e)].Ziel;
+        if (ziel > 0) anzeige_.Ergebnis(ziel, m.Variablen[static_cast<std::size_t>(ziel)].Wert);
+    }
 }
 
 void Iterationslauf::Einzelschritt(std::int64_t gezeigt) {

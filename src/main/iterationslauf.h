@@ -1,6 +1,6 @@
-// The main window's run: "Iteration" repeats the steps with a pause after each, "Einzelschritt"
-// makes one more, "Abbruch" ends a run after its current step. It also keeps track of which
-// start values the current values came from.
+// The main window's run: "Iteration" repeats the steps with a pause after each (or, when asked,
+// without it), "Einzelschritt" makes one more, "Abbruch" ends a run after its current step. It also
+// keeps track of which start values the current values came from.
 #pragma once
 
 #include <QObject>
@@ -27,6 +27,11 @@ class Iterationslauf : public QObject {
 
     // The pause after each step in milliseconds, read afresh after every step.
     std::function<int()> Pause = [] { return 0; };
+    // Steps without the pause, read afresh after every step. Such steps show the count and the
+    // results at most 60 times a second and once more when the run ends.
+    bool OhnePause = false;
+    // A steady clock in nanoseconds that paces those displays; tests replace it.
+    std::function<std::int64_t()> Uhr;
 
     // The run: from exactly the start values shown, Wiederholungen steps.
     void Iteration();
@@ -54,8 +59,12 @@ class Iterationslauf : public QObject {
     void StartwerteGelesen();
 
   private:
-    bool Schritt(Lauf& lauf);
+    bool Schritt(Lauf& lauf, bool zeigen = true);
     void Hoechstzahl();
+    // After a step without the pause: events and the display when their time has come.
+    void Takt();
+    // The count `schritt` and every equation's current result.
+    void ZeigeStand(std::int64_t schritt);
 
     Dokument& dokument_;
     Dialoge& dialoge_;
@@ -66,6 +75,9 @@ class Iterationslauf : public QObject {
     std::uint64_t gestartet_ = ~std::uint64_t{0};
     bool laeuft_ = false;
     bool beendet_ = false;
+    // Clock readings of the last display and the last event handling in a run without the pause.
+    std::int64_t gezeigtUm_ = 0;
+    std::int64_t ereignisseUm_ = 0;
     QPointer<QEventLoop> warteSchleife_;
 };
 

@@ -1,6 +1,7 @@
 // The main window: its construction, and how it shows the document.
 #include "mainform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDialog>
@@ -50,6 +51,7 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
 
     lauf_ = new Iterationslauf(dokument_.Inhalt(), dialoge_, *ergebnisse_, this);
     lauf_->Pause = [this] { return 3 * Verzoegerung; };
+    connect(OhnePause1, &QAction::toggled, this, [this](bool an) { lauf_->OhnePause = an; });
     connect(lauf_, &Iterationslauf::Zaehler, this,
             [this](std::int64_t n) { ZaehlerEdit->setNumber(static_cast<std::int32_t>(n)); });
     connect(lauf_, &Iterationslauf::Laufzustand, this, &TMainForm::SetzeLaufzustand);

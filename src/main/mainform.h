@@ -98,6 +98,8 @@ class TMainForm : public QMainWindow {
             *Schrift1 = nullptr;
     QAction *Gleichungen = nullptr, *Kommentar1 = nullptr, *Startwerte1 = nullptr,
             *Iteration1 = nullptr, *Graph1 = nullptr, *Tabelle1 = nullptr;
+    // "Ohne Pause rechnen": a check item, off at start and not kept with the model.
+    QAction* OhnePause1 = nullptr;
     QAction *HelpContentsItem = nullptr, *HelpSearchItem = nullptr, *HelpHowToUseItem = nullptr,
             *Taschenrechner1 = nullptr, *Konstanten1 = nullptr, *HelpAboutItem = nullptr;
 

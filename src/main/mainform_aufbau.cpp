@@ -242,6 +242,8 @@ void BaueMenue(TMainForm& f) {
     f.Kommentar1 = eintrag(f.Simulation, "Kommentar", nullptr, &TMainForm::Kommentar1Click);
     f.Startwerte1 = eintrag(f.Simulation, "&Startwerte", nullptr, &TMainForm::Startwerte1Click);
     f.Iteration1 = eintrag(f.Simulation, "&Iteration", nullptr, &TMainForm::BerechneKnopfClick);
+    f.OhnePause1 = f.Simulation->addAction(QStringLiteral("Ohne &Pause rechnen"));
+    f.OhnePause1->setCheckable(true);
     f.Graph1 = eintrag(f.Simulation, "G&raph", nullptr, &TMainForm::Graph1Click);
     f.Tabelle1 = eintrag(f.Simulation, "&Tabelle", nullptr, &TMainForm::Tabelle1Click);
 

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextCursor>
@@ -19,11 +20,13 @@
 #include "anwendung_einrichten.h"
 #include "intedit.h"
 #include "konstform.h"
+#include "lauf.h"
 #include "mainform.h"
 #include "rotaryswitch.h"
 #include "stringgrid.h"
 #include "tabvarwahlform.h"
 #include "testdialoge.h"
+#include "zahltext.h"
 
 using namespace quintor;
 
@@ -178,6 +181,61 @@ class MainFormTest : public QObject {
         QVERIFY(Leerlauf());
     }
 
+    // Without the pause a run ends on the values and count of the plain run; with it (the start
+    // state) every step pauses and shows its count.
+    void OhnePauseRechnen_data() {
+        QTest::addColumn<bool>("ohnePause");
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<int>("pausen");
+        QTest::addColumn<int>("anzeigen");
+        QTest::newRow("mit Pause") << false << 200 << 200 << 200;
+        // The clock stands still: only the end is shown.
+        QTest::newRow("ohne Pause") << true << 10000 << 0 << 1;
+    }
+    void OhnePauseRechnen() {
+        QFETCH(bool, ohnePause);
+        QFETCH(int, schritte);
+        QVERIFY(f->OhnePause1->isCheckable() && !f->OhnePause1->isChecked());
+        Modell("X:=X+V*DT\nV:=V-X*DT");
+        Startwerte({"1", "0", "0,01"});
+        f->SpinEdit1->setValue(schritte);
+        if (ohnePause) f->OhnePause1->trigger();
+        int pausen = 0;
+        f->Iteration().Pause = [&pausen] { return ++pausen, 0; };
+        f->Iteration().Uhr = [] { return std::int64_t{0}; };
+        QSignalSpy anzeigen(&f->Iteration(), &Iterationslauf::Zaehler);
+        f->BerechneKnopfClick();
+        QTEST(pausen, "pausen");
+        QTEST(static_cast<int>(anzeigen.count()), "anzeigen");
+        QCOMPARE(f->ZaehlerEdit->Number(), schritte);
+        QVERIFY(Leerlauf());
+        const float x = Wert(1), v = Wert(2);
+        QCOMPARE(Ergebnis(1), QString::fromStdString(ZahlZuText(x)));
+        QCOMPARE(Ergebnis(2), QString::fromStdString(ZahlZuText(v)));
+        Lauf lauf(f->Daten());
+        lauf.Starte();
+        for (int i = 0; i < schritte; ++i) lauf.Schritt();
+        QVERIFY(Wert(1) == x && Wert(2) == v);
+        f->Iteration().Pause = [] { return 0; };
+    }
+
+    void OhnePauseAbbruchNachDemGezaehltenSchritt() {
+        Modell("X:=X+1");
+        Startwerte({"0"});
+        f->SpinEdit1->setValue(10000);
+        f->OhnePause1->trigger();
+        // Each step finds the display due, so every count is shown.
+        f->Iteration().Uhr = [t = std::int64_t{0}]() mutable { return t += 20'000'000; };
+        connect(&f->Iteration(), &Iterationslauf::Zaehler, f, [this](std::int64_t n) {
+            if (n == 5) f->AbbruchKnopf->click();
+        });
+        f->BerechneKnopfClick();
+        QCOMPARE(f->ZaehlerEdit->Number(), 5);
+        QCOMPARE(Wert(1), 5.0f);
+        QCOMPARE(Ergebnis(1), QString("   5.000"));
+        QVERIFY(Leerlauf());
+    }
+
     void WiederholungenNullTutNichts() {
         Modell("X:=X+1");
         Startwerte({"0"});
@@ -211,15 +269,23 @@ class MainFormTest : public QObject {
         QVERIFY(!f->isVisible());
     }
 
+    void UeberlaufBeendetDenLauf_data() {
+        QTest::addColumn<bool>("ohnePause");
+        QTest::newRow("mit Pause") << false;
+        QTest::newRow("ohne Pause") << true;
+    }
     void UeberlaufBeendetDenLauf() {
         Modell("N:=N*10");
         Startwerte({"1"});
         f->SpinEdit1->setValue(100);
+        QFETCH(bool, ohnePause);
+        f->OhnePause1->setChecked(ohnePause);
         f->BerechneKnopfClick();
         QCOMPARE(d.Texte(), QStringList{"Gleitkommaüberlauf"});
         QCOMPARE(d.meldungen[0].art, Meldungsart::Fehler);
         QCOMPARE(f->ZaehlerEdit->Number(), 39);
         QCOMPARE(Wert(1), 1e38f);
+        QCOMPARE(Ergebnis(1), QString::fromStdString(ZahlZuText(1e38f)));
         QVERIFY(Leerlauf());
     }
 
