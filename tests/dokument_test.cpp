@@ -81,7 +81,9 @@ TEST(Dokument, FehlgeschlagenerScan) {
 // Every part marks the model changed and says so once; saving clears it; setting a part to what
 // it holds is no change. A new file name alone is none either.
 TEST(Dokument, JedeAenderungZaehlt) {
-    const Graphwerte achsen{true, 1, 1};
+    Graphwerte achsen;
+    achsen.AchsenGewaehlt = true;
+    achsen.horizontal = achsen.vertikal = 1;
     const Tabellenwahl spalten{{1}, 0};
     const struct {
         const char* name;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "dokument.h"
 
@@ -17,9 +18,17 @@ class Dokumentobjekt : public QObject {
     Dokument& Inhalt() { return dokument_; }
     const Dokument& Inhalt() const { return dokument_; }
 
+    // A line for the main window's status line, from whichever window has something to say
+    // ("Abbruch: Y < 0 nach 143 Schritten").
+    void Melde(const QString& text) { emit Statusmeldung(text); }
+    // A window's run of the model has ended: the values are those it stopped at.
+    void Gelaufen() { emit LaufBeendet(); }
+
   signals:
     // After every change of the document, naming the part that changed.
     void Veraendert(quintor::Dokument::Teil teil);
+    void Statusmeldung(const QString& text);
+    void LaufBeendet();
 
   private:
     Dokument dokument_;

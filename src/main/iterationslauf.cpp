@@ -49,6 +49,12 @@ void Iterationslauf::Hoechstzahl() {
     lauf_.Hoechstzahl = std::max<std::int64_t>(1, dokument_.Wiederholungen);
 }
 
+void Iterationslauf::Bedingung() {
+    emit Meldung(QString());
+    const auto& b = dokument_.Abbruch();
+    if (!lauf_.SetzeBedingung(b)) emit Meldung(QString::fromStdString(Bedingungswarnung(*b)));
+}
+
 bool Iterationslauf::Schritt(Lauf& lauf, bool zeigen) {
     if (lauf.Schritt(zeigen ? &anzeige_ : nullptr) != Laufende::Ueberlauf) return true;
     // The message box stands over the values the run stopped at.
@@ -66,6 +72,7 @@ void Iterationslauf::Iteration() {
     if (!StartwerteUebernehmen()) return;
     gestartet_ = dokument_.Startwertstand();
     lauf_.Starte();
+    Bedingung();
     laeuft_ = true;
     emit Laufzustand(true);
     bool ungezeigt = false;  // steps without the pause made since the last display
@@ -88,6 +95,9 @@ void Iterationslauf::Iteration() {
         if (beendet_ || lauf_.Pruefe() != Laufende::Weiter) break;
     }
     if (ungezeigt) ZeigeStand(lauf_.Schritte());
+    if (lauf_.Pruefe() == Laufende::Bedingung)
+        emit Meldung(
+            QString::fromStdString(Abbruchmeldung(*dokument_.Abbruch(), lauf_.Schritte())));
     laeuft_ = false;
     emit Laufzustand(false);
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <cstdint>
 #include <functional>
 
@@ -57,10 +58,14 @@ class Iterationslauf : public QObject {
     void Laufzustand(bool laeuft);
     // The start values were converted: the results shown are no longer those of these values.
     void StartwerteGelesen();
+    // A line for the status line: empty when a run starts, the stop condition's message when it
+    // ended the run or names no variable.
+    void Meldung(const QString& text);
 
   private:
     bool Schritt(Lauf& lauf, bool zeigen = true);
     void Hoechstzahl();
+    void Bedingung();
     // After a step without the pause: events and the display when their time has come.
     void Takt();
     // The count `schritt` and every equation's current result.

@@ -55,6 +55,8 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     connect(lauf_, &Iterationslauf::Zaehler, this,
             [this](std::int64_t n) { ZaehlerEdit->setNumber(static_cast<std::int32_t>(n)); });
     connect(lauf_, &Iterationslauf::Laufzustand, this, &TMainForm::SetzeLaufzustand);
+    connect(lauf_, &Iterationslauf::Meldung, StatusLine, &QLabel::setText);
+    connect(&dokument_, &Dokumentobjekt::Statusmeldung, StatusLine, &QLabel::setText);
     connect(lauf_, &Iterationslauf::StartwerteGelesen, this, [this] {
         for (int i = 1; i <= kMaxVariablen; ++i) StringGrid1->SetzeZelle(2, i, "");
     });
@@ -62,6 +64,8 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     dateien_ = std::make_unique<Dateibefehle>(dokument_, dialoge_, this);
     dateien_->KommentarZeigen = [this] { Kommentar1Click(); };
     dateien_->StartwerteUebernehmen = [this] { return lauf_->StartwerteUebernehmen(); };
+
+    BaueLaufhilfen(*this, dokument_, dialoge_, hilfe_);
 
     // FormCreate
     ZeigeTitel();

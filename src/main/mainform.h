@@ -199,5 +199,8 @@ class TMainForm : public QMainWindow {
 QFont EditorSchrift();
 // Builds the controls, the tool bar and the menu of the main window.
 void BaueHauptfenster(TMainForm& f);
+// Adds the stop-condition dialog and the hint list to the Simulation menu and keeps the status
+// line's hint summary up to date.
+void BaueLaufhilfen(TMainForm& f, Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe);
 
 }  // namespace quintor

@@ -25,6 +25,13 @@ struct Graphwerte {
     float x1 = -10, x2 = 10, y1 = -10, y2 = 10;
     bool Streckenzug = true;
     std::int32_t Punktmodul = 1;
+    // Beyond [Koordinatensystem], in a section of their own: a step limit of the graph run (off:
+    // it ends at the right limit or a halt only) and further vertical variables over the same
+    // horizontal one, each drawn in its own colour.
+    bool SchrittgrenzeAn = false;
+    std::int32_t Schrittgrenze = 1000;
+    static constexpr std::size_t kWeitereKurven = 5;
+    std::vector<std::int32_t> WeitereKurven;
     bool operator==(const Graphwerte&) const = default;
 
     // The four limits as a whole, each pair in ascending order; an axis whose pair the coordinate

@@ -81,6 +81,11 @@ std::string Abbruchmeldung(const Abbruchbedingung& b, std::int64_t schritte) {
            (schritte == 1 ? " Schritt" : " Schritten");
 }
 
+std::string Bedingungswarnung(const Abbruchbedingung& b) {
+    return "Abbruchbedingung " + Bedingungstext(b) + " ohne Wirkung: " + b.Name +
+           " ist keine Variable des Modells";
+}
+
 bool Lauf::SetzeBedingung(const std::optional<Abbruchbedingung>& b) {
     bedingungVariable_ = 0;
     if (!b) return true;

@@ -36,6 +36,9 @@ std::optional<Abbruchbedingung::Vergleich> VergleichAusZeichen(std::string_view 
 std::string Bedingungstext(const Abbruchbedingung& b);
 // The status line of a run the condition ended: "Abbruch: Y < 0 nach 143 Schritten".
 std::string Abbruchmeldung(const Abbruchbedingung& b, std::int64_t schritte);
+// The status line of a run whose condition names no variable of the model, so that it runs
+// without: "Abbruchbedingung Q < 0 ohne Wirkung: Q ist keine Variable des Modells".
+std::string Bedingungswarnung(const Abbruchbedingung& b);
 
 class Lauf {
   public:
