@@ -1,6 +1,7 @@
 #include "graphform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
@@ -13,7 +14,9 @@
 #include "dokumentobjekt.h"
 #include "grenzenform.h"
 #include "hilfe.h"
+#include "intedit.h"
 #include "ks.h"
+#include "kurvenwahl.h"
 #include "meldungen.h"
 #include "messdatei.h"
 #include "schrift.h"
@@ -28,6 +31,8 @@ namespace quintor {
 namespace {
 
 constexpr int kKnopfleiste = 41;
+// The two buttons at the right end of the bar, from the right edge.
+constexpr int kKurvenKnopfRechts = 62, kBehaltenKnopfRechts = 34;
 
 // The bytes of a measurement file, at most `hoechstens` of them. When the file cannot be read or
 // is larger, the result is empty and `problem` says why; a larger file is known by its size and
@@ -82,13 +87,23 @@ TGraphForm::TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     AbbruchKnopf =
         knopf(168, "Zeichnen abbrechen", Symbol::Abbruch, &TGraphForm::AbbruchKnopfClick);
     HilfeKnopf = knopf(208, "Hilfe", Symbol::Hilfeinhalt, &TGraphForm::HilfeKnopfClick);
+    KurvenKnopf = knopf(0, "Weitere Kurven…", Symbol::Zeichnen, &TGraphForm::KurvenKnopfClick);
+    KurvenKnopf->setIcon(KurvenSymbol(false));
+    BehaltenKnopf = new QToolButton(KnopfPanel);
+    BehaltenKnopf->setIcon(KurvenSymbol(true));
+    BehaltenKnopf->setIconSize(QSize(16, 16));
+    BehaltenKnopf->setAutoRaise(true);
+    BehaltenKnopf->setCheckable(true);
+    BehaltenKnopf->setFocusPolicy(Qt::NoFocus);
+    BehaltenKnopf->setToolTip(QStringLiteral("Kurven behalten"));
+    connect(BehaltenKnopf, &QToolButton::toggled, this, &TGraphForm::BehaltenKnopfClick);
+    KurvenWahl = new TKurvenWahlForm(this);
     // F1 only opens the topic; unlike the button it leaves a run going.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
 
     Label1 = new QLabel(KnopfPanel);
     Label1->setFont(Schrift("Times New Roman", 16, false));
-    Label1->setGeometry(252, 10, 200, 22);
     Blinklabel1 = new QLabel(KnopfPanel);
     Blinklabel1->setGeometry(272, 12, 80, 18);
     QPalette rot = Blinklabel1->palette();
@@ -97,6 +112,11 @@ TGraphForm::TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     Blinklabel1->setFont(Schrift("System", 13, true));
     Blinklabel1->hide();
     Blinklabel1->setEnabled(false);
+    Meldungslabel = new QLabel(KnopfPanel);
+    Meldungslabel->setWordWrap(true);
+    Meldungslabel->setFont(Schrift("System", 13, true));
+    Meldungslabel->setPalette(rot);
+    Meldungslabel->hide();
     blinken_.setInterval(500);
     connect(&blinken_, &QTimer::timeout, this, [this] {
         if (Blinklabel1->isEnabled()) Blinklabel1->setVisible(!Blinklabel1->isVisible());
@@ -187,6 +207,7 @@ void TGraphForm::UebernimmGrenzen() {
 }
 
 void TGraphForm::InitVar() {
+    angehalten_ = false;
     lauf_.Starte();
 }
 
@@ -229,6 +250,11 @@ void TGraphForm::Loeschen() {
         ks->Textausgabe(15, 5, vName);
         ks->Textausgabe(ks->width() - 100, ks->height() - 20, hName);
         Sicher([&] { ks->GeheZu(h(), v()); });
+        // Kept runs are redrawn from their values; the further curves go on from here.
+        WaehleKurven();
+        kurvenbuch_.ZeichneBehaltene(*ks);
+        stiftGueltig_.fill(false);
+        if (legendeFaellig_) ZeichneLegende();
     }
 }
 
@@ -252,10 +278,56 @@ void TGraphForm::Messdaten() {
     }
 }
 
+void TGraphForm::WaehleKurven() {
+    const Graphwerte& g = Graph();
+    kurvenzahl_ = 0;
+    kurven_[static_cast<std::size_t>(kurvenzahl_++)] = g.vertikal;
+    for (const std::int32_t i : g.WeitereKurven) {
+        if (kurvenzahl_ == kKurvenHoechstens) break;
+        const auto ende = kurven_.begin() + kurvenzahl_;
+        if (i >= 1 && i <= modell_.Variablenzahl && i != g.horizontal &&
+            std::find(kurven_.begin(), ende, i) == ende)
+            kurven_[static_cast<std::size_t>(kurvenzahl_++)] = i;
+    }
+    for (int k = 0; k < kurvenzahl_; ++k)
+        farben_[static_cast<std::size_t>(k)] = Kurvenfarbe(k, Koordinatensystem1->GraphFarbe());
+}
+
+void TGraphForm::ZeichneWeitere(const float* werte, bool neu, bool linie) {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    for (std::size_t k = 1; k < static_cast<std::size_t>(kurvenzahl_); ++k) {
+        try {
+            const QPoint p = ks->Pixel(werte[0], werte[k + 1]);
+            if (!linie)
+                ks->Punkt(p, farben_[k]);
+            else if (!neu && stiftGueltig_[k])
+                ks->Strecke(stift_[k], p, farben_[k]);
+            stift_[k] = p;
+            stiftGueltig_[k] = true;
+        } catch (const Pixelfehler&) {
+            // As with the first pair: the line goes on from the last point that had a pixel.
+        }
+    }
+}
+
 void TGraphForm::Zeichne(const Graphwerte& g, int& punktzaehler) {
     TKoordinatensystem* ks = Koordinatensystem1;
-    const float hx = modell_.Variablen[static_cast<std::size_t>(g.horizontal)].Wert;
-    const float vy = modell_.Variablen[static_cast<std::size_t>(g.vertikal)].Wert;
+    const auto& var = modell_.Variablen;
+    std::array<float, kKurvenHoechstens + 1> werte;
+    werte[0] = var[static_cast<std::size_t>(g.horizontal)].Wert;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kurvenzahl_); ++k)
+        werte[k + 1] = var[static_cast<std::size_t>(kurven_[k])].Wert;
+    const float hx = werte[0], vy = werte[1];
+    if (g.Streckenzug) {
+        ZeichneWeitere(werte.data(), NeuerZug, true);
+        kurvenbuch_.Merke(werte.data());
+    } else {
+        if (++punktzaehler == g.Punktmodul) punktzaehler = 0;
+        if (punktzaehler == 0) {
+            ZeichneWeitere(werte.data(), false, false);
+            kurvenbuch_.Merke(werte.data());
+        }
+    }
     try {
         if (g.Streckenzug) {
             if (NeuerZug) {
@@ -265,11 +337,54 @@ void TGraphForm::Zeichne(const Graphwerte& g, int& punktzaehler) {
                 ks->LinieZu(hx, vy);
             }
         } else {
-            if (++punktzaehler == g.Punktmodul) punktzaehler = 0;
             if (punktzaehler == 0) ks->PunktZeichnen(hx, vy);
         }
     } catch (const Pixelfehler&) {
     }
+}
+
+void TGraphForm::Startpunkte(bool neuerLauf) {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    const Graphwerte& g = Graph();
+    WaehleKurven();
+    if (neuerLauf &&
+        kurvenbuch_.NeuerLauf(modell_, g.horizontal, kurven_.data(), kurvenzahl_, g.Streckenzug))
+        kurvenbuch_.ZeichneBehaltene(*ks);
+    std::array<float, kKurvenHoechstens + 1> werte;
+    werte[0] = h();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kurvenzahl_); ++k)
+        werte[k + 1] = modell_.Variablen[static_cast<std::size_t>(kurven_[k])].Wert;
+    ZeichneWeitere(werte.data(), true, g.Streckenzug);
+    if (neuerLauf) kurvenbuch_.Merke(werte.data());
+    if (g.Streckenzug)
+        Sicher([&] { ks->GeheZu(h(), v()); });
+    else
+        Sicher([&] { ks->PunktZeichnen(h(), v()); });
+}
+
+void TGraphForm::ZeichneLegende() {
+    TKoordinatensystem* ks = Koordinatensystem1;
+    std::vector<QString> namen;
+    for (int k = 0; k < kurvenzahl_; ++k)
+        namen.push_back(QString::fromStdString(
+            modell_.Variablen[static_cast<std::size_t>(kurven_[static_cast<std::size_t>(k)])]
+                .Name));
+    // Away from the current run's first point.
+    QPoint start(ks->xPixel(0), ks->yPixel(0));
+    const Kurvenlauf& lauf = kurvenbuch_.Aktuell();
+    try {
+        if (lauf.Punkte() > 0) start = ks->Pixel(lauf.werte[0], lauf.werte[1]);
+    } catch (const Pixelfehler&) {
+    }
+    legende_ = kurvenbuch_.ZeichneLegende(*ks, namen, start);
+}
+
+void TGraphForm::ZeigeMeldung(bool zeigen) {
+    const bool da = zeigen && !meldung_.isEmpty() && !laeuft_;
+    Meldungslabel->setText(meldung_);
+    Meldungslabel->setToolTip(meldung_);
+    Meldungslabel->setVisible(da);
+    if (da) Label1->hide();
 }
 
 void TGraphForm::paint() {
@@ -286,18 +401,30 @@ void TGraphForm::paint() {
     Blinklabel1->show();
     blinken_.start();
     Stopp = false;
+    KurvenKnopf->setEnabled(false);
+    meldung_.clear();
+    ZeigeMeldung(false);
+    dokument_.Melde(QString());
+    const bool neuerLauf = !angehalten_;
+    angehalten_ = false;
     if (Abgebrochen) Loeschen();
     Label1->hide();
     Messdaten();
-    if (Graph().Streckenzug)
-        Sicher([&] { ks->GeheZu(h(), v()); });
-    else
-        Sicher([&] { ks->PunktZeichnen(h(), v()); });
+    Startpunkte(neuerLauf);
+    ZeichneLegende();
+    legendeFaellig_ = true;
     // From the current values: the start values after an opening, a finished run or an abort.
     lauf_.Fortsetzen();
     // The document's settings; nothing changes them during a run (the buttons that would are off).
     const Graphwerte& g = Graph();
     lauf_.GrenzVariable = g.horizontal;
+    lauf_.Hoechstzahl = g.SchrittgrenzeAn ? g.Schrittgrenze : 0;
+    // A condition on a name the model no longer has: the run goes on without it.
+    if (!lauf_.SetzeBedingung(dokument_.Inhalt().Abbruch())) {
+        meldung_ = QString::fromStdString(Bedingungswarnung(*dokument_.Inhalt().Abbruch()));
+        dokument_.Melde(meldung_);
+    }
+    Laufende ende = Laufende::Weiter;
     schritte_ = 0;
     while (!schliesst_) {
         // A step that overflowed ends there, without a point.
@@ -307,10 +434,20 @@ void TGraphForm::paint() {
         QCoreApplication::processEvents();
         if (Stopp || schliesst_ || !AchsenGueltig()) break;
         lauf_.Grenze = ks->x2();
-        if (lauf_.Pruefe() != Laufende::Weiter) break;
+        ende = lauf_.Pruefe();
+        if (ende != Laufende::Weiter) break;
     }
     Stopp = true;
-    if (!schliesst_ && AchsenGueltig() && h() >= ks->x2()) InitVar();
+    // The condition and the step limit end the run as the right limit does.
+    if (ende == Laufende::Bedingung) {
+        meldung_ =
+            QString::fromStdString(Abbruchmeldung(*dokument_.Inhalt().Abbruch(), lauf_.Schritte()));
+        dokument_.Melde(meldung_);
+    }
+    const bool amEnde = ende == Laufende::Bedingung || ende == Laufende::Anzahl;
+    if (!schliesst_ && AchsenGueltig() && (amEnde || h() >= ks->x2())) InitVar();
+    legendeFaellig_ = false;
+    if (!schliesst_ && AchsenGueltig()) ZeichneLegende();
     blinken_.stop();
     Blinklabel1->setEnabled(false);
     Blinklabel1->hide();
@@ -318,8 +455,11 @@ void TGraphForm::paint() {
     VarWahlKnopf->setEnabled(true);
     GrenzenKnopf->setEnabled(true);
     ZeigenKnopf->setEnabled(true);
+    KurvenKnopf->setEnabled(true);
     laeuft_ = false;
     ++laeufe_;
+    if (!schliesst_) ZeigeMeldung(true);
+    dokument_.Gelaufen();
 }
 
 // ---- Buttons ----
@@ -348,6 +488,8 @@ void TGraphForm::GrenzenKnopfClick() {
         grenzen_->y2Edit->setNumber(g.y2);
         grenzen_->SpinEdit1->setValue(g.Punktmodul);
         grenzen_->setDarstellungIndex(g.Streckenzug ? 0 : 1);
+        grenzen_->SchrittgrenzeBox->setChecked(g.SchrittgrenzeAn);
+        grenzen_->SchrittgrenzeEdit->setNumber(g.Schrittgrenze);
         if (grenzen_->exec() == QDialog::Accepted) {
             AendereGraph([this](Graphwerte& neu) {
                 try {
@@ -358,6 +500,10 @@ void TGraphForm::GrenzenKnopfClick() {
                 }
                 neu.Streckenzug = grenzen_->DarstellungIndex() == 0;
                 neu.Punktmodul = grenzen_->SpinEdit1->value();
+                neu.SchrittgrenzeAn = grenzen_->SchrittgrenzeBox->isChecked();
+                // An unchecked box keeps the last valid count.
+                if (neu.SchrittgrenzeAn || grenzen_->SchrittgrenzeEdit->Number() >= 1)
+                    neu.Schrittgrenze = grenzen_->SchrittgrenzeEdit->Number();
             });
             UebernimmGrenzen();
         }
@@ -367,7 +513,23 @@ void TGraphForm::GrenzenKnopfClick() {
 }
 
 void TGraphForm::LoeschKnopfClick() {
+    kurvenbuch_.LoescheBehaltene();
     Loeschen();
+}
+
+void TGraphForm::KurvenKnopfClick() {
+    if (laeuft_) return;
+    const Graphwerte& g = Graph();
+    KurvenWahl->Fuelle(modell_, AchsenGueltig() ? g.horizontal : 0,
+                       AchsenGueltig() ? g.vertikal : 0, g.WeitereKurven);
+    if (KurvenWahl->exec() != QDialog::Accepted) return;
+    AendereGraph([this](Graphwerte& neu) { neu.WeitereKurven = KurvenWahl->Gewaehlt(); });
+    Loeschen();
+    paint();
+}
+
+void TGraphForm::BehaltenKnopfClick(bool an) {
+    kurvenbuch_.SetzeBehalten(an);
 }
 
 void TGraphForm::CopyKnopfClick() {
@@ -380,6 +542,7 @@ void TGraphForm::ZeigenKnopfClick() {
 
 void TGraphForm::HaltKnopfClick() {
     Stopp = true;
+    angehalten_ = laeuft_;
     lauf_.Halte();
     Abgebrochen = false;
 }
@@ -437,6 +600,11 @@ void TGraphForm::done(int ergebnis) {
 void TGraphForm::resizeEvent(QResizeEvent* e) {
     if (e) TDialogFenster::resizeEvent(e);
     KnopfPanel->setGeometry(0, 0, width(), kKnopfleiste);
+    KurvenKnopf->setGeometry(width() - kKurvenKnopfRechts, 8, 25, 25);
+    BehaltenKnopf->setGeometry(width() - kBehaltenKnopfRechts, 8, 25, 25);
+    const int frei = std::max(0, KurvenKnopf->x() - 4 - 252);
+    Label1->setGeometry(252, 10, frei, 22);
+    Meldungslabel->setGeometry(252, 1, frei, kKnopfleiste - 2);
     KSPanel->setGeometry(0, kKnopfleiste, width(), height() - kKnopfleiste);
     Koordinatensystem1->setGeometry(KSPanel->contentsRect());
     if (e && isVisible()) FormResize();
@@ -470,6 +638,9 @@ bool TGraphForm::eventFilter(QObject* objekt, QEvent* e) {
             case QEvent::MouseButtonRelease:
                 Koordinatensystem1MouseUp();
                 return true;
+            case QEvent::Leave:
+                ZeigeMeldung(true);
+                break;
             default:
                 break;
         }
@@ -494,6 +665,7 @@ void TGraphForm::Koordinatensystem1MouseMove(int x, int y) {
         yEnde = y;
         Koordinatensystem1->Gummiband(xStart, yStart, xEnde, yEnde);
     } else {
+        Meldungslabel->hide();
         Label1->show();
         Koordinatensystem1->setxint(x);
         Koordinatensystem1->setyint(y);

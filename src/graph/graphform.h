@@ -4,12 +4,15 @@
 // rectangle and copies its picture.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 #include "dialogfenster.h"
 #include "dokument.h"
+#include "kurven.h"
 #include "lauf.h"
 
 class QFrame;
@@ -23,6 +26,7 @@ class Dokumentobjekt;
 class Hilfe;
 class TGrenzenForm;
 class TKoordinatensystem;
+class TKurvenWahlForm;
 class TVarWahlForm;
 
 class TGraphForm : public TDialogFenster {
@@ -50,8 +54,14 @@ class TGraphForm : public TDialogFenster {
     QToolButton *VarWahlKnopf = nullptr, *GrenzenKnopf = nullptr, *LoeschKnopf = nullptr,
                 *CopyKnopf = nullptr, *ZeigenKnopf = nullptr, *HaltKnopf = nullptr,
                 *AbbruchKnopf = nullptr, *HilfeKnopf = nullptr;
+    // At the right end of the bar: further curves, and keeping the curves of earlier runs.
+    QToolButton *KurvenKnopf = nullptr, *BehaltenKnopf = nullptr;
     QLabel* Label1 = nullptr;       // coordinates under the mouse
     QLabel* Blinklabel1 = nullptr;  // "rechne" during a run
+    // Why the last run ended, when the stop condition ended it; in Label1's place while the
+    // mouse is not over the picture.
+    QLabel* Meldungslabel = nullptr;
+    TKurvenWahlForm* KurvenWahl = nullptr;
 
     void InitVar();
     void Loeschen();
@@ -69,6 +79,10 @@ class TGraphForm : public TDialogFenster {
     // Steps made by the last run, and the number of runs ended so far.
     long long Schritte() const { return schritte_; }
     long long Laeufe() const { return laeufe_; }
+    // The points of the current run and the kept runs.
+    const Kurvenbuch& Kurven() const { return kurvenbuch_; }
+    // Where the legend was drawn last (empty: none).
+    QRect Legende() const { return legende_; }
 
     // Called after every step of a run, before the pending events are handled: lets a test act
     // at a chosen step as a click between two steps would.
@@ -87,6 +101,8 @@ class TGraphForm : public TDialogFenster {
     void HaltKnopfClick();
     void AbbruchKnopfClick();
     void HilfeKnopfClick();
+    void KurvenKnopfClick();
+    void BehaltenKnopfClick(bool an);
     void FormActivate();
     void done(int ergebnis) override;
 
@@ -101,6 +117,14 @@ class TGraphForm : public TDialogFenster {
     void UebernimmGrenzen();
     void AendereGraph(const std::function<void(Graphwerte&)>& aenderung);
     void Zeichne(const Graphwerte& g, int& punktzaehler);
+    // The vertical variables of this run: the first pair's, then the valid further ones.
+    void WaehleKurven();
+    // The further curves at the values `werte` (horizontal, then each curve); `neu`: move there.
+    void ZeichneWeitere(const float* werte, bool neu, bool linie);
+    // The start of a run: the start point of every curve, recorded when the run is a new one.
+    void Startpunkte(bool neuerLauf);
+    void ZeichneLegende();
+    void ZeigeMeldung(bool zeigen);
     void FormResize();
     void Koordinatensystem1MouseDown(int x, int y);
     void Koordinatensystem1MouseMove(int x, int y);
@@ -125,6 +149,18 @@ class TGraphForm : public TDialogFenster {
     long long schritte_ = 0;
     long long laeufe_ = 0;
     QTimer blinken_;
+
+    // Halted: the next run continues the current one.
+    bool angehalten_ = false;
+    bool legendeFaellig_ = false;  // a clearing during a run draws the legend again
+    QString meldung_;
+    Kurvenbuch kurvenbuch_;
+    QRect legende_;
+    std::array<std::int32_t, kKurvenHoechstens> kurven_{};
+    int kurvenzahl_ = 0;
+    std::array<QColor, kKurvenHoechstens> farben_{};
+    std::array<QPoint, kKurvenHoechstens> stift_{};  // the further curves' own pens
+    std::array<bool, kKurvenHoechstens> stiftGueltig_{};
 };
 
 }  // namespace quintor

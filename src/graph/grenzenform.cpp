@@ -1,6 +1,7 @@
 #include "grenzenform.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "dialoge.h"
 #include "dokument.h"
 #include "hilfe.h"
+#include "intedit.h"
 #include "ks.h"
 #include "meldungen.h"
 #include "schrift.h"
@@ -29,6 +31,9 @@ constexpr const char* kIdentischeGrenzen =
 // The range between the limits must fit a single, or the scale would read NAN and INF.
 constexpr const char* kZuWeitAuseinander =
     "Die angegebenen Intervallgrenzen liegen zu weit auseinander!";
+constexpr const char* kKeineSchrittzahl = "Die höchste Schrittzahl muss mindestens 1 sein!";
+// The step limit lies below the designed dialog, which grows by one row for it.
+constexpr int kHoehe = 239 + 30;
 
 // The message for a pair of limits that cannot be taken over, or none.
 const char* Einwand(float a, float b) {
@@ -59,10 +64,10 @@ void TFarbfeld::mousePressEvent(QMouseEvent* e) {
 }
 
 TGrenzenForm::TGrenzenForm(Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
-    : TDialogFenster("Koordinatensystem - Einstellungen", 312, 239, parent),
+    : TDialogFenster("Koordinatensystem - Einstellungen", 312, kHoehe, parent),
       dialoge_(dialoge),
       hilfe_(hilfe) {
-    setFixedSize(312, 239);
+    setFixedSize(312, kHoehe);
     setFont(Schrift("MS Sans Serif", 11, true));
     Farbwahl = [this](const QColor& start) { return QColorDialog::getColor(start, this); };
 
@@ -132,8 +137,19 @@ TGrenzenForm::TGrenzenForm(Dialoge& dialoge, Hilfe& hilfe, QWidget* parent)
     Label6 = new QLabel(QStringLiteral("Koordinatensystem"), Farben);
     Label6->setGeometry(168, 16, 121, 17);
 
-    QWidget* reihe[] = {OKBtn,  CancelBtn, HelpBtn,     x1Edit, x2Edit,
-                        y1Edit, y2Edit,    Streckenzug, Punkte, SpinEdit1};
+    SchrittgrenzeBox = new QCheckBox(QStringLiteral("höchstens"), this);
+    SchrittgrenzeBox->setGeometry(16, 236, 90, 21);
+    SchrittgrenzeEdit = new TIntEdit(this);
+    SchrittgrenzeEdit->setGeometry(108, 236, 81, 21);
+    SchrittgrenzeEdit->setNumber(1000);
+    SchrittgrenzeEdit->setEnabled(false);
+    Label7 = new QLabel(QStringLiteral("Schritte"), this);
+    Label7->setGeometry(196, 236, 100, 21);
+    connect(SchrittgrenzeBox, &QCheckBox::toggled, SchrittgrenzeEdit, &QWidget::setEnabled);
+
+    QWidget* reihe[] = {OKBtn,  CancelBtn, HelpBtn,          x1Edit,
+                        x2Edit, y1Edit,    y2Edit,           Streckenzug,
+                        Punkte, SpinEdit1, SchrittgrenzeBox, SchrittgrenzeEdit};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 }
 
@@ -168,6 +184,8 @@ void TGrenzenForm::OKBtnClick() {
         // The x pair first; the y pair is read only when the x pair is fine.
         const char* einwand = Einwand(x1Edit->Number(), x2Edit->Number());
         if (!einwand) einwand = Einwand(y1Edit->Number(), y2Edit->Number());
+        if (!einwand && SchrittgrenzeBox->isChecked() && SchrittgrenzeEdit->Number() < 1)
+            einwand = kKeineSchrittzahl;
         if (einwand) dialoge_.Melde(Meldungsart::Fehler, einwand);
         Abweisen = einwand != nullptr;
     } catch (const Gleitkommaueberlauf&) {

@@ -9,6 +9,7 @@
 #include "dialogfenster.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -20,6 +21,7 @@ namespace quintor {
 class Dialoge;
 class Hilfe;
 class TKoordinatensystem;
+class TIntEdit;
 class TSingEdit;
 
 // A filled square with a white outline that reports a press of any mouse button.
@@ -61,6 +63,10 @@ class TGrenzenForm : public TDialogFenster {
     QGroupBox* Farben = nullptr;
     TFarbfeld *Shape1 = nullptr, *Shape2 = nullptr;
     QLabel *Label5 = nullptr, *Label6 = nullptr;
+    // Off: a graph run ends at the right limit or a halt only.
+    QCheckBox* SchrittgrenzeBox = nullptr;  // "höchstens"
+    TIntEdit* SchrittgrenzeEdit = nullptr;
+    QLabel* Label7 = nullptr;  // "Schritte"
 
     // 0 "Streckenzug", 1 "Punkte", -1 neither.
     int DarstellungIndex() const;

@@ -483,6 +483,18 @@ void TKoordinatensystem::Gummiband(int xa, int ya, int xe, int ye) {
     Geaendert(r.adjusted(-1, -1, 1, 1));
 }
 
+void TKoordinatensystem::Uebermalen(const QRect& bereich,
+                                    const std::function<void(QPainter&)>& malen) {
+    BildAnpassen();
+    if (bild_.isNull()) return;
+    QPainter maler(&bild_);
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.setFont(font());
+    malen(maler);
+    maler.end();
+    Geaendert(bereich);
+}
+
 void TKoordinatensystem::ZeigeSofort() {
     bildwechsel_.stop();
     const QRect r = schmutzig_;

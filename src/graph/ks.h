@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <stdexcept>
 
 namespace quintor {
@@ -100,6 +101,16 @@ class TKoordinatensystem : public QWidget {
     void Leeren();
     void Textausgabe(int x, int y, const QString& text);
     void Gummiband(int xa, int ya, int xe, int ye);
+
+    // Further curves keep pens of their own: the pixel of a world point (throws Pixelfehler), a
+    // line between two pixels in Stiftart (end pixel not set) and a one-pixel dot, in a colour.
+    QPoint Pixel(float x, float y) const { return {xPixel(xNorm(x)), yPixel(yNorm(y))}; }
+    void Strecke(QPoint a, QPoint e, const QColor& farbe) {
+        Linie(a.x(), a.y(), e.x(), e.y(), farbe);
+    }
+    void Punkt(QPoint p, const QColor& farbe) { Linie(p.x(), p.y(), p.x() + 1, p.y() + 1, farbe); }
+    // Free drawing over the picture (the legend); `bereich` is shown at the next refresh.
+    void Uebermalen(const QRect& bereich, const std::function<void(QPainter&)>& malen);
 
     const QImage& Bild() const { return bild_; }
     // The screen shows the picture now (tests; the graph window after clearing).

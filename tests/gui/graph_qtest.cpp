@@ -4,12 +4,14 @@
 // after a time.
 #include <QtTest/qtestspontaneevent.h>
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +25,7 @@
 #include "dokumentobjekt.h"
 #include "graphform.h"
 #include "grenzenform.h"
+#include "intedit.h"
 #include "ks.h"
 #include "singedit.h"
 #include "testdialoge.h"
@@ -410,6 +413,8 @@ class GraphTest : public QObject {
             gf->y2Edit->setText("5");
             gf->setDarstellungIndex(1);
             gf->SpinEdit1->setValue(3);
+            gf->SchrittgrenzeBox->setChecked(true);
+            gf->SchrittgrenzeEdit->setText("4");
             gf->OKBtn->click();
         });
         g->GrenzenKnopfClick();
@@ -418,6 +423,9 @@ class GraphTest : public QObject {
         QCOMPARE(Grenzen(), DokumentGrenzen());
         QVERIFY(!D().Graph().Streckenzug);
         QCOMPARE(D().Graph().Punktmodul, 3);
+        QVERIFY(D().Graph().SchrittgrenzeAn);
+        QCOMPARE(D().Graph().Schrittgrenze, 4);
+        QCOMPARE(g->Schritte(), 4LL);  // the run after the dialog
     }
 
     // The run starts from the start values, whatever values an earlier run left.
@@ -426,6 +434,46 @@ class GraphTest : public QObject {
         D().Daten().Variablen[1].Wert = 9;
         OeffneUndWarte();
         QCOMPARE(g->Schritte(), 7LL);
+    }
+
+    // The stop condition ends the run after the step that met it, as the right limit would;
+    // the step limit likewise. A condition on a name the model lacks runs to the limit.
+    void BedingungUndSchrittgrenzeBeendenDenLauf() {
+        const struct {
+            const char* bedingung;
+            int grenze;
+            long long schritte;
+            const char* meldung;
+        } faelle[] = {
+            {"Y<0", 0, 11, "Abbruch: Y < 0 nach 11 Schritten"},
+            {"y <= 3,5", 0, 7, "Abbruch: Y <= 3,5 nach 7 Schritten"},
+            {"Y<0", 5, 5, ""},
+            {"Q<0", 0, 100,
+             "Abbruchbedingung Q < 0 ohne Wirkung: Q ist keine Variable des Modells"},
+        };
+        for (const auto& fall : faelle) {
+            Modell("T:=T+1\nY:=10-T", {"0", "0"}, 1, 2);
+            g->SetzeGrenzen(-10, 100, -20, 20);
+            D().SetzeAbbruch(LeseAbbruchbedingung(fall.bedingung, nullptr));
+            Einstellen([&](Graphwerte& w) {
+                w.SchrittgrenzeAn = fall.grenze > 0;
+                w.Schrittgrenze = fall.grenze;
+            });
+            QSignalSpy status(dokument.get(), &Dokumentobjekt::Statusmeldung);
+            QSignalSpy beendet(dokument.get(), &Dokumentobjekt::LaufBeendet);
+            OeffneUndWarte();
+            QCOMPARE(g->Schritte(), fall.schritte);
+            QCOMPARE(Wert(1), 0.0f);  // idle at the start values
+            QCOMPARE(beendet.size(), 1);
+            QCOMPARE(status.first().first().toString(), QString());  // cleared at the start
+            QCOMPARE(status.last().first().toString(), QString(fall.meldung));
+            QCOMPARE(g->Meldungslabel->isVisible(), *fall.meldung != 0);
+            QCOMPARE(g->Meldungslabel->text(), QString(fall.meldung));
+            // The mouse over the picture shows the coordinates instead.
+            Maus(QEvent::MouseMove, {237, 138});
+            QVERIFY(!g->Meldungslabel->isVisible() && g->Label1->isVisible());
+            g->hide();
+        }
     }
 };
 

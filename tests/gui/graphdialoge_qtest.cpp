@@ -1,5 +1,6 @@
 // The graph window's dialogs: the axis choice with its two lists, and the settings with their
 // limit check, colours and ways out after a refused OK.
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 
 #include "dokumentobjekt.h"
 #include "grenzenform.h"
+#include "intedit.h"
 #include "ks.h"
 #include "listenwahl.h"
 #include "modell.h"
@@ -358,6 +360,25 @@ class GraphDialogeTest : public QObject {
         QCOMPARE(gf->DarstellungIndex(), -1);
         gf->setDarstellungIndex(0);
         QCOMPARE(gf->DarstellungIndex(), 0);
+    }
+
+    // The step limit: off at first; when checked, a count below 1 is refused.
+    void SchrittgrenzeAusUndAbgewiesen() {
+        Zeige(gf.get());
+        QVERIFY(!gf->SchrittgrenzeBox->isChecked());
+        QVERIFY(!gf->SchrittgrenzeEdit->isEnabled());
+        gf->SchrittgrenzeBox->setChecked(true);
+        QVERIFY(gf->SchrittgrenzeEdit->isEnabled());
+        gf->SchrittgrenzeEdit->setText("0");
+        gf->OKBtn->click();
+        QCOMPARE(
+            d.Texte(),
+            QStringList({QString::fromUtf8("Die höchste Schrittzahl muss mindestens 1 sein!")}));
+        QVERIFY(gf->isVisible());
+        gf->SchrittgrenzeEdit->setText("250");
+        gf->OKBtn->click();
+        QVERIFY(!gf->isVisible());
+        QCOMPARE(gf->SchrittgrenzeEdit->Number(), 250);
     }
 };
 
