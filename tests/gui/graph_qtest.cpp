@@ -27,6 +27,7 @@
 #include "grenzenform.h"
 #include "intedit.h"
 #include "ks.h"
+#include "kurven.h"
 #include "singedit.h"
 #include "testdialoge.h"
 #include "varwahlform.h"
@@ -474,6 +475,83 @@ class GraphTest : public QObject {
             QVERIFY(!g->Meldungslabel->isVisible() && g->Label1->isVisible());
             g->hide();
         }
+    }
+
+    // Further curves in their palette colours over the same horizontal variable; the legend
+    // names them in a corner away from the start.
+    void WeitereKurvenInIhrenFarbenMitLegende() {
+        Modell("T:=T+1\nA:=5\nB:=-5", {"0", "5", "-5"}, 1, 2);
+        g->SetzeGrenzen(-10, 100, -10, 10);
+        Einstellen([](Graphwerte& w) { w.WeitereKurven = {3}; });
+        OeffneUndWarte();
+        const QImage& bild = ks->Bild();
+        QCOMPARE(bild.pixel(ks->Pixel(50, 5)), kSchwarz);
+        QCOMPARE(QColor(bild.pixel(ks->Pixel(50, -5))), Kurvenfarbe(1, Qt::black));
+        const QRect legende = g->Legende();
+        const QPoint start = ks->Pixel(0, 5);
+        QVERIFY(!legende.isEmpty());
+        QVERIFY(legende.left() > start.x() && legende.top() > start.y());
+        int blaue = 0;
+        for (int y = legende.top(); y <= legende.bottom(); ++y)
+            for (int x = legende.left(); x <= legende.right(); ++x)
+                blaue += QColor(bild.pixel(x, y)) == Kurvenfarbe(1, Qt::black);
+        QVERIFY(blaue > 0);
+    }
+
+    // Kept runs stay in the lighter tint, named by the start value that differs, also after a
+    // resize; "Graph löschen" clears them. At most ten are kept.
+    void BehalteneLaeufeAufgehelltUndBenannt() {
+        Modell("T:=T+1\nY:=K", {"0", "0", "2"}, 1, 2);
+        g->SetzeGrenzen(-10, 100, -10, 10);
+        g->BehaltenKnopf->setChecked(true);
+        OeffneUndWarte();
+        g->hide();
+        D().SetzeStartwerttext(3, "4,5");
+        QVERIFY(D().StartwerteUebernehmen(d));
+        OeffneUndWarte();
+        QCOMPARE(g->Kurven().Laufnamen(), std::vector<QString>({"K = 2", "K = 4,5"}));
+        const auto pruefe = [this](const char* wann) {
+            const QImage& bild = ks->Bild();
+            QVERIFY2(QColor(bild.pixel(ks->Pixel(50, 2))) == Aufgehellt(Qt::black, 0), wann);
+            QVERIFY2(bild.pixel(ks->Pixel(50, 4.5f)) == kSchwarz, wann);
+            QVERIFY2(!g->Legende().isEmpty(), wann);
+        };
+        pruefe("nach dem zweiten Lauf");
+        const long long laeufe = g->Laeufe();
+        g->resize(g->width() + 40, g->height() + 30);
+        QVERIFY(Warte([&] { return g->Laeufe() > laeufe && !g->LaeuftGerade(); }));
+        pruefe("nach der Größenänderung");
+        QCOMPARE(g->Kurven().Behaltene().size(), std::size_t(1));
+
+        g->LoeschKnopfClick();
+        QVERIFY(g->Kurven().Behaltene().empty());
+        QCOMPARE(ks->Bild().pixel(ks->Pixel(50, 2)), qRgb(255, 255, 255));
+
+        for (int k = 1; k <= 12; ++k) {
+            g->hide();
+            D().SetzeStartwerttext(3, std::to_string(k));
+            QVERIFY(D().StartwerteUebernehmen(d));
+            OeffneUndWarte();
+        }
+        QCOMPARE(g->Kurven().Behaltene().size(), Kurvenbuch::kHoechstensLaeufe);
+        QCOMPARE(g->Kurven().Laufnamen().front(), QString("K = 2"));
+    }
+
+    // A long run keeps at most the cap of points, evenly thinned from the first.
+    void LangerLaufWirdAusgeduennt() {
+        Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
+        Kurvenbuch buch;
+        const std::int32_t kurve = 2;
+        buch.NeuerLauf(D().Daten(), 1, &kurve, 1, true);
+        const long long n = 3 * static_cast<long long>(Kurvenbuch::kHoechstensPunkte);
+        for (long long i = 0; i < n; ++i) {
+            const float w[2] = {static_cast<float>(i), 0};
+            buch.Merke(w);
+        }
+        const Kurvenlauf& l = buch.Aktuell();
+        QVERIFY(l.Punkte() <= Kurvenbuch::kHoechstensPunkte);
+        QCOMPARE(l.abstand, 4LL);
+        for (std::size_t p = 0; p < l.Punkte(); ++p) QCOMPARE(l.werte[2 * p], 4.0f * p);
     }
 };
 
