@@ -294,13 +294,20 @@ void TGraphForm::WaehleKurven() {
 }
 
 void TGraphForm::ZeichneWeitere(const float* werte, bool neu, bool linie) {
+    if (kurvenzahl_ <= 1) return;
     TKoordinatensystem* ks = Koordinatensystem1;
+    int px = 0;
+    try {
+        px = ks->xPixel(ks->xNorm(werte[0]));  // the same column for every curve
+    } catch (const Pixelfehler&) {
+        return;
+    }
     for (std::size_t k = 1; k < static_cast<std::size_t>(kurvenzahl_); ++k) {
         try {
-            const QPoint p = ks->Pixel(werte[0], werte[k + 1]);
+            const QPoint p(px, ks->yPixel(ks->yNorm(werte[k + 1])));
             if (!linie)
                 ks->Punkt(p, farben_[k]);
-            else if (!neu && stiftGueltig_[k])
+            else if (!neu && stiftGueltig_[k] && p != stift_[k])
                 ks->Strecke(stift_[k], p, farben_[k]);
             stift_[k] = p;
             stiftGueltig_[k] = true;
