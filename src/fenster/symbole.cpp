@@ -417,6 +417,15 @@ bool ZeichneLauf(const Maler& m, Symbol s) {
             m.Rechteck(11.5, 2.5, 13.5, 13.5, m.akzent.voll, kUmriss);
             break;
 
+        case Symbol::Zeilenschritt:
+            // The lines of a model, the one pointed at being worked out.
+            m.Flaeche(Polygon({{0.5, 4.5}, {4.5, 8}, {0.5, 11.5}}), m.akzent.voll, kUmriss);
+            m.Fuellen(7, 2, 15, 3.5, kDunkel);
+            m.Rechteck(6.5, 5.5, 15.5, 10.5, m.akzent.hell, kUmriss);
+            m.Fuellen(8, 7.5, 14, 8.5, m.akzent.voll.darker(140));
+            m.Fuellen(7, 12.5, 13, 14, kDunkel);
+            break;
+
         case Symbol::Iteration: {
             // A loop run clockwise, the head at the top closing it.
             QPainterPath bogen;

@@ -30,6 +30,7 @@ enum class Symbol {
     // The main window's run buttons
     Startwerte,
     Einzelschritt,
+    Zeilenschritt,
     Iteration,
     Abbruch,
     // The graph window's tool bar; Kopieren, Abbruch and Hilfeinhalt serve there as well

@@ -39,6 +39,7 @@ bool Iterationslauf::StartwerteUebernehmen(bool nurNeue) {
     const std::uint64_t stand = dokument_.Startwertstand();
     if (nurNeue && stand == uebernommen_) return true;
     uebernommen_ = stand;
+    VerwirfZeilenschritt();  // its values are gone
     const bool ok = dokument_.StartwerteUebernehmen(dialoge_);
     emit StartwerteGelesen();
     return ok;
@@ -57,6 +58,10 @@ void Iterationslauf::Bedingung() {
 
 bool Iterationslauf::Schritt(Lauf& lauf, bool zeigen) {
     if (lauf.Schritt(zeigen ? &anzeige_ : nullptr) != Laufende::Ueberlauf) return true;
+    return Ueberlauf(lauf, zeigen);
+}
+
+bool Iterationslauf::Ueberlauf(Lauf& lauf, bool zeigen) {
     // The message box stands over the values the run stopped at.
     if (!zeigen) ZeigeStand(lauf.Schritte());
     if (laeuft_) {
@@ -67,11 +72,16 @@ bool Iterationslauf::Schritt(Lauf& lauf, bool zeigen) {
     return false;
 }
 
-void Iterationslauf::Iteration() {
-    if (dokument_.Wiederholungen <= 0 || laeuft_ || beendet_) return;
-    if (!StartwerteUebernehmen()) return;
+bool Iterationslauf::Neubeginn() {
+    if (!StartwerteUebernehmen()) return false;
     gestartet_ = dokument_.Startwertstand();
     lauf_.Starte();
+    return true;
+}
+
+void Iterationslauf::Iteration() {
+    if (dokument_.Wiederholungen <= 0 || laeuft_ || beendet_) return;
+    if (!Neubeginn()) return;
     Bedingung();
     laeuft_ = true;
     emit Laufzustand(true);
@@ -129,14 +139,32 @@ void Iterationslauf::Einzelschritt(std::int64_t gezeigt) {
     // During a run the step goes in between, from the run's current values.
     const bool neu = !laeuft_ && dokument_.Startwertstand() != gestartet_;
     if (neu) {
-        if (!StartwerteUebernehmen()) return;
-        gestartet_ = dokument_.Startwertstand();
-        lauf_.Starte();
+        if (!Neubeginn()) return;
         gezeigt = 0;
     }
+    emit Zeile(0);
     emit Zaehler(gezeigt + 1);
-    Lauf einzeln(dokument_.Daten());  // counts nothing for the run
-    Schritt(einzeln);
+    // A step begun line by line is completed; otherwise the step counts nothing for the run.
+    Lauf einzeln(dokument_.Daten());
+    Schritt(lauf_.ErledigteZeilen() > 0 ? lauf_ : einzeln);
+}
+
+void Iterationslauf::Zeilenschritt(std::int64_t gezeigt) {
+    if (laeuft_ || beendet_) return;
+    if (dokument_.Startwertstand() != gestartet_) {
+        if (!Neubeginn()) return;
+        gezeigt = 0;
+        emit Zaehler(0);
+    }
+    const Laufende ende = lauf_.Zeilenschritt(&anzeige_);
+    emit Zeile(lauf_.LetzteZeile());
+    if (lauf_.ErledigteZeilen() == 0) emit Zaehler(gezeigt + 1);
+    if (ende == Laufende::Ueberlauf) Ueberlauf(lauf_, true);
+}
+
+void Iterationslauf::VerwirfZeilenschritt() {
+    lauf_.VerwirfZeilen();
+    emit Zeile(0);
 }
 
 void Iterationslauf::Beende() {

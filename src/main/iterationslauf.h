@@ -37,8 +37,15 @@ class Iterationslauf : public QObject {
     // The run: from exactly the start values shown, Wiederholungen steps.
     void Iteration();
     // One step: the first one of a new run when the start values or the model changed since the
-    // last run started, else the next one. `gezeigt` is the counter as it reads now.
+    // last run started, else the next one; a step begun line by line is completed. `gezeigt` is
+    // the counter as it reads now.
     void Einzelschritt(std::int64_t gezeigt);
+    // The next equation line only: of a new step when the start values or the model changed
+    // since the last run started, else of the current one. After the last line the counter
+    // shows `gezeigt` + 1. Nothing during a run.
+    void Zeilenschritt(std::int64_t gezeigt);
+    // A step begun line by line no longer counts (an edit, new start values, a view's run).
+    void VerwirfZeilenschritt();
     // The run ends after its current step.
     void Abbruch() { lauf_.Halte(); }
     // The window is closing: the run ends, a pause at once.
@@ -61,9 +68,14 @@ class Iterationslauf : public QObject {
     // A line for the status line: empty when a run starts, the stop condition's message when it
     // ended the run or names no variable.
     void Meldung(const QString& text);
+    // The equation (from 1) a line step has just evaluated; 0 when no line is to be marked.
+    void Zeile(std::int32_t gleichung);
 
   private:
     bool Schritt(Lauf& lauf, bool zeigen = true);
+    bool Ueberlauf(Lauf& lauf, bool zeigen);
+    // Current values := start values as a new run's: for a step after changes.
+    bool Neubeginn();
     void Hoechstzahl();
     void Bedingung();
     // After a step without the pause: events and the display when their time has come.

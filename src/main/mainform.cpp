@@ -12,6 +12,8 @@
 #include <QStatusTipEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
 
 #include "dateibefehle.h"
 #include "dialoge.h"
@@ -55,6 +57,7 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     connect(lauf_, &Iterationslauf::Zaehler, this,
             [this](std::int64_t n) { ZaehlerEdit->setNumber(static_cast<std::int32_t>(n)); });
     connect(lauf_, &Iterationslauf::Laufzustand, this, &TMainForm::SetzeLaufzustand);
+    connect(lauf_, &Iterationslauf::Zeile, this, &TMainForm::ZeigeZeile);
     connect(lauf_, &Iterationslauf::Meldung, StatusLine, &QLabel::setText);
     connect(&dokument_, &Dokumentobjekt::Statusmeldung, StatusLine, &QLabel::setText);
     connect(lauf_, &Iterationslauf::StartwerteGelesen, this, [this] {
@@ -109,11 +112,13 @@ void TMainForm::Veraendert(Dokument::Teil teil) {
         case Dokument::Teil::Text:
             // Every edit of the equations, also by loading or by the scan: counter back to 0.
             ZaehlerEdit->setNumber(0);
+            lauf_->VerwirfZeilenschritt();
             ZeigeText();
             ZeigeStartwerte();
             break;
         case Dokument::Teil::Modell:
         case Dokument::Teil::Startwerte:
+            lauf_->VerwirfZeilenschritt();
             ZeigeStartwerte();
             break;
         case Dokument::Teil::Datei:
@@ -145,6 +150,37 @@ void TMainForm::SetzeLaufzustand(bool laeuft) {
     AbbruchKnopf->setEnabled(laeuft);
     BerechneKnopf->setEnabled(!laeuft);
     Iteration1->setEnabled(!laeuft);
+    Zeilenschritt1->setEnabled(!laeuft);
+    ZeilenschrittKnopf->setEnabled(!laeuft);
+}
+
+void TMainForm::ZeigeZeile(std::int32_t gleichung) {
+    // One colour for the line and its cell, so that the eye finds the one from the other.
+    const QColor farbe(0xff, 0xe8, 0x8c);
+    if (markierteZelle_ > 0) {
+        StringGrid1->item(markierteZelle_ - 1, 1)->setData(Qt::BackgroundRole, QVariant());
+        markierteZelle_ = 0;
+    }
+    QList<QTextEdit::ExtraSelection> marken;
+    if (gleichung >= 1 && gleichung <= Daten().Gleichungszahl) {
+        // After a scan, editor line e holds equation e: the scan removed the empty lines.
+        const QTextBlock zeile = Memo1->document()->findBlockByNumber(gleichung - 1);
+        if (zeile.isValid()) {
+            QTextEdit::ExtraSelection marke;
+            marke.cursor = QTextCursor(zeile);
+            marke.format.setBackground(farbe);
+            marke.format.setProperty(QTextFormat::FullWidthSelection, true);
+            marken << marke;
+        }
+        const int ziel = Daten().Gleichungsliste[static_cast<std::size_t>(gleichung)].Ziel;
+        if (ziel >= 1 && ziel < TStringGrid::kSichtbareZeilen) {
+            QTableWidgetItem* zelle = StringGrid1->item(ziel - 1, 1);
+            zelle->setBackground(farbe);
+            StringGrid1->scrollToItem(zelle);
+            markierteZelle_ = ziel;
+        }
+    }
+    Memo1->setExtraSelections(marken);
 }
 
 bool TMainForm::ScanfehlerGezeigt() {

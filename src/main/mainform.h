@@ -89,6 +89,8 @@ class TMainForm : public QMainWindow {
                 *SpeedButton10 = nullptr, *GraphKnopf = nullptr, *TabelleBtn = nullptr,
                 *TRKnopf = nullptr, *KonstButton = nullptr, *SpeedButton14 = nullptr,
                 *SpeedButton15 = nullptr, *SpeedButton16 = nullptr;
+    // Beside the graph and table buttons: the next equation line only.
+    QToolButton* ZeilenschrittKnopf = nullptr;
 
     QMenu *FileMenu = nullptr, *EditMenu = nullptr, *Simulation = nullptr, *HelpMenu = nullptr;
     QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr,
@@ -100,6 +102,8 @@ class TMainForm : public QMainWindow {
             *Iteration1 = nullptr, *Graph1 = nullptr, *Tabelle1 = nullptr;
     // "Ohne Pause rechnen": a check item, off at start and not kept with the model.
     QAction* OhnePause1 = nullptr;
+    // "Zeilenschritt": the next equation line only, disabled during a run like "Iteration".
+    QAction* Zeilenschritt1 = nullptr;
     QAction *HelpContentsItem = nullptr, *HelpSearchItem = nullptr, *HelpHowToUseItem = nullptr,
             *Taschenrechner1 = nullptr, *Konstanten1 = nullptr, *HelpAboutItem = nullptr;
 
@@ -123,6 +127,7 @@ class TMainForm : public QMainWindow {
     // The run.
     void BerechneKnopfClick();
     void EinzelKnopfClick();
+    void ZeilenschrittClick();
     void AbbruchKnopfClick();
     void SpinEdit1Change();
     void RotaryKnob1Change();
@@ -173,6 +178,8 @@ class TMainForm : public QMainWindow {
     void ZeigeStartwerte();
     void ZeigeTitel();
     void SetzeLaufzustand(bool laeuft);
+    // Marks the equation's editor line and its variable's result cell; 0 removes the marks.
+    void ZeigeZeile(std::int32_t gleichung);
     // After a failed scan: its messages again, the cursor on the faulty line; true then.
     bool ScanfehlerGezeigt();
     // Graph1Click and Tabelle1Click differ only in the window shown.
@@ -190,7 +197,8 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<Dateibefehle> dateien_;
     TRechnerFenster* rechner_ = nullptr;  // our own calculator, created on first need
 
-    bool zeigt_ = false;  // the editor is being set to the document's text
+    bool zeigt_ = false;      // the editor is being set to the document's text
+    int markierteZelle_ = 0;  // the grid row whose result cell is marked; 0 for none
     bool schliesst_ = false;
     bool messdateiGemeldet_ = false;
 };

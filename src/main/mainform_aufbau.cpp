@@ -192,6 +192,8 @@ void BaueWerkzeugleiste(TMainForm& f) {
     f.GraphKnopf = knopf(272, "Graph zeichnen", Symbol::Graph, &TMainForm::Graph1Click);
     f.TabelleBtn =
         knopf(296, "Tabelle anzeigen", Symbol::Tabelle, &TMainForm::Tabelle1Click, false);
+    f.ZeilenschrittKnopf = knopf(320, "Zeilenschritt: nur die nächste Gleichungszeile rechnen",
+                                 Symbol::Zeilenschritt, &TMainForm::ZeilenschrittClick);
     f.TRKnopf = knopf(484, "Taschenrechner", Symbol::Taschenrechner, &TMainForm::TRKnopfClick);
     f.KonstButton = knopf(508, "Physikalische Konstanten anzeigen", Symbol::Konstanten,
                           &TMainForm::KonstButtonClick);
@@ -244,6 +246,9 @@ void BaueMenue(TMainForm& f) {
     f.Iteration1 = eintrag(f.Simulation, "&Iteration", nullptr, &TMainForm::BerechneKnopfClick);
     f.OhnePause1 = f.Simulation->addAction(QStringLiteral("Ohne &Pause rechnen"));
     f.OhnePause1->setCheckable(true);
+    f.Zeilenschritt1 =
+        eintrag(f.Simulation, "&Zeilenschritt", "Nur die nächste Gleichungszeile rechnen",
+                &TMainForm::ZeilenschrittClick);
     f.Graph1 = eintrag(f.Simulation, "G&raph", nullptr, &TMainForm::Graph1Click);
     f.Tabelle1 = eintrag(f.Simulation, "&Tabelle", nullptr, &TMainForm::Tabelle1Click);
 

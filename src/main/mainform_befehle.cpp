@@ -38,6 +38,11 @@ void TMainForm::EinzelKnopfClick() {
     lauf_->Einzelschritt(ZaehlerEdit->Number());
 }
 
+void TMainForm::ZeilenschrittClick() {
+    if (schliesst_ || ScanfehlerGezeigt() || !dokument().Lauffaehig()) return;
+    lauf_->Zeilenschritt(ZaehlerEdit->Number());
+}
+
 void TMainForm::AbbruchKnopfClick() {
     AbbruchKnopf->setEnabled(false);
     lauf_->Abbruch();

@@ -1,5 +1,9 @@
 #include "lauf.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "auswertung.h"
 #include "meldungen.h"
 #include "tabellentext.h"
 #include "text.h"
@@ -108,9 +112,12 @@ void Lauf::Starte() {
     gestartet_ = true;
     gehalten_ = false;
     ende_ = Laufende::Weiter;
+    erledigt_ = 0;
 }
 
 Laufende Lauf::Schritt(Ergebnisanzeige* anzeige) {
+    if (erledigt_ > 0) [[unlikely]]
+        return Restzeilen(anzeige);
     ++schritte_;
     try {
         Rechenschritt(modell_, anzeige);
@@ -119,6 +126,47 @@ Laufende Lauf::Schritt(Ergebnisanzeige* anzeige) {
         return Laufende::Ueberlauf;
     }
     return Laufende::Weiter;
+}
+
+bool Lauf::Zeile(std::int32_t e, Ergebnisanzeige* anzeige) {
+    const TGleichung& g = modell_.Gleichungsliste[static_cast<std::size_t>(e)];
+    if (g.Ziel < 1 || g.Ziel > kMaxVariablen) return true;  // no target: never written
+    // The tree walk: the compiled step gives the same values bit for bit, and keeping it
+    // leaves the compiled step as it is.
+    double x = Funktionsberechnung(modell_, g.Baum.get());
+    if (!std::isfinite(x)) x = Fehlerwert;
+    if (!(std::fabs(x) < 0x1.ffffffp+127)) return false;
+    const float v = static_cast<float>(x);
+    modell_.Variablen[static_cast<std::size_t>(g.Ziel)].Wert = v;
+    if (anzeige) anzeige->Ergebnis(g.Ziel, v);
+    return true;
+}
+
+Laufende Lauf::Zeilenschritt(Ergebnisanzeige* anzeige) {
+    const std::int32_t anzahl = std::min<std::int32_t>(modell_.Gleichungszahl, kMaxGleichungen);
+    const std::int32_t e = erledigt_ + 1;
+    bool gespeichert = true;
+    if (e <= anzahl) {
+        letzteZeile_ = e;
+        gespeichert = Zeile(e, anzeige);
+    }
+    if (gespeichert && e < anzahl) {
+        erledigt_ = e;
+        return Laufende::Weiter;
+    }
+    // The last line, or an overflow that ends the step as it ends a whole one.
+    erledigt_ = 0;
+    ++schritte_;
+    if (gespeichert) return Laufende::Weiter;
+    if (UeberlaufBeendet) ende_ = Laufende::Ueberlauf;
+    return Laufende::Ueberlauf;
+}
+
+Laufende Lauf::Restzeilen(Ergebnisanzeige* anzeige) {
+    Laufende ende = Laufende::Weiter;
+    do ende = Zeilenschritt(anzeige);
+    while (erledigt_ > 0);
+    return ende;
 }
 
 Laufende Lauf::Pruefe() const {

@@ -59,6 +59,19 @@ class Lauf {
     // Makes the next step, showing each stored result on `anzeige`. Returns Ueberlauf when a value
     // beyond the single range ended the step (and the run, if UeberlaufBeendet), else Weiter.
     Laufende Schritt(Ergebnisanzeige* anzeige = nullptr);
+    // The next line of the step only: the equation evaluated and stored as Schritt stores it
+    // (same rounding, same random draws, Ueberlauf when the value does not fit single precision:
+    // the variable keeps its value and the step ends there). The step counts once its last line
+    // is done or it ended so. A step begun line by line is completed by the next Schritt.
+    Laufende Zeilenschritt(Ergebnisanzeige* anzeige = nullptr);
+    // The lines of the current step done so far; 0 when no step is begun.
+    std::int32_t ErledigteZeilen() const { return erledigt_; }
+    // The equation (from 1) the last line step evaluated; 0 before the first.
+    std::int32_t LetzteZeile() const { return letzteZeile_; }
+    // Forgets a begun step: the next Schritt or Zeilenschritt begins a new one from the current
+    // values.
+    void VerwirfZeilen() { erledigt_ = 0; }
+
     // Ends the run from outside (the abort and halt buttons, closing a window).
     void Halte() { gehalten_ = true; }
     // Goes on from the current values after a halt or an end: nothing ended, a new step count.
@@ -75,11 +88,17 @@ class Lauf {
     bool Gestartet() const { return gestartet_; }
 
   private:
+    // Evaluates and stores equation e; false when its value did not fit single precision.
+    bool Zeile(std::int32_t e, Ergebnisanzeige* anzeige);
+    Laufende Restzeilen(Ergebnisanzeige* anzeige);
+
     Modell& modell_;
     std::int64_t schritte_ = 0;
     bool gestartet_ = false;
     bool gehalten_ = false;
     Laufende ende_ = Laufende::Weiter;
+    std::int32_t erledigt_ = 0;
+    std::int32_t letzteZeile_ = 0;
     // 0: no stop condition, so an unset one costs one comparison per check.
     std::int32_t bedingungVariable_ = 0;
     Abbruchbedingung::Vergleich bedingungVergleich_ = Abbruchbedingung::Kleiner;

@@ -86,6 +86,16 @@ class MainFormTest : public QObject {
     Dokument& Dok() { return a->dokument.Inhalt(); }
     QString Ergebnis(int zeile) { return f->StringGrid1->Text(2, zeile); }
     float Wert(int nr) { return f->Daten().Variablen[static_cast<std::size_t>(nr)].Wert; }
+    // The editor line (from 1) and the grid row whose result cell a line step marked; 0: none.
+    int MarkierteZeile() {
+        const auto marken = f->Memo1->extraSelections();
+        return marken.isEmpty() ? 0 : marken[0].cursor.blockNumber() + 1;
+    }
+    int MarkierteZelle() {
+        for (int r = 1; r <= f->Daten().Variablenzahl; ++r)
+            if (f->StringGrid1->item(r - 1, 1)->data(Qt::BackgroundRole).isValid()) return r;
+        return 0;
+    }
     bool Leerlauf() {
         return f->BerechneKnopf->isEnabled() && f->Iteration1->isEnabled() &&
                !f->AbbruchKnopf->isEnabled();
@@ -114,7 +124,7 @@ class MainFormTest : public QObject {
         // Tool buttons never take the focus, so a click leaves the editor where it is.
         for (QToolButton* k : f->SpeedBar->findChildren<QToolButton*>())
             QCOMPARE(k->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(f->SpeedBar->findChildren<QToolButton*>().size(), 17);
+        QCOMPARE(f->SpeedBar->findChildren<QToolButton*>().size(), 18);
         QVERIFY(f->TabelleBtn->toolTip().isEmpty());
         QCOMPARE(f->TabelleBtn->statusTip(), QString("Tabelle anzeigen"));
     }
@@ -163,6 +173,76 @@ class MainFormTest : public QObject {
         f->EinzelKnopfClick();
         QCOMPARE(Wert(1), 21.0f);
         QCOMPARE(f->ZaehlerEdit->Number(), 21);
+    }
+
+    // Each line step stores one line, in order, and marks it and its variable's result cell; the
+    // counter counts the step once its last line is done. The second line uses the new X.
+    void ZeilenschrittZeileFuerZeile() {
+        Modell("X:=X+V*DT\nV:=V-X*DT\nT:=T+DT");
+        Startwerte({"1", "0", "0", "0,5"});
+        const struct {
+            int zeile, zelle, zaehler;
+            const char* ergebnis;
+        } schritte[] = {{1, 1, 0, "   1.000"},
+                        {2, 2, 0, "  -0.500"},
+                        {3, 3, 1, "   0.500"},
+                        {1, 1, 1, "   0.750"},
+                        {2, 2, 1, "  -0.875"}};
+        for (const auto& s : schritte) {
+            if (s.zeile == 2)
+                f->ZeilenschrittKnopf->click();
+            else
+                f->Zeilenschritt1->trigger();
+            QCOMPARE(MarkierteZeile(), s.zeile);
+            QCOMPARE(MarkierteZelle(), s.zelle);
+            QCOMPARE(f->ZaehlerEdit->Number(), s.zaehler);
+            QCOMPARE(Ergebnis(s.zelle), QString(s.ergebnis));
+        }
+        QCOMPARE(f->Memo1->toPlainText(), QString("X:=X+V*DT\nV:=V-X*DT\nT:=T+DT"));
+    }
+
+    // A step begun line by line: Einzelschritt completes it, Iteration and changes drop it (and
+    // its marks). X:=X+1, Y:=X*2 from 0 after two steps and one line: X = 3, Y = 4.
+    void ZeilenschrittGemischt_data() {
+        QTest::addColumn<int>("aktion");
+        QTest::addColumn<float>("x");  // after the next line step
+        QTest::addColumn<float>("y");
+        QTest::addColumn<int>("zaehler");
+        QTest::newRow("Einzelschritt vollendet") << 0 << 4.0f << 6.0f << 3;
+        QTest::newRow("Iteration beginnt vorn") << 1 << 2.0f << 2.0f << 1;
+        QTest::newRow("neuer Startwert") << 2 << 11.0f << 0.0f << 0;
+        QTest::newRow("neue Gleichung") << 3 << 1.0f << 0.0f << 0;
+    }
+    void ZeilenschrittGemischt() {
+        QFETCH(int, aktion);
+        Modell("X:=X+1\nY:=X*2");
+        Startwerte({"0", "0"});
+        f->EinzelKnopfClick();
+        f->EinzelKnopfClick();
+        f->ZeilenschrittClick();
+        QVERIFY(Wert(1) == 3.0f && Wert(2) == 4.0f && f->ZaehlerEdit->Number() == 2);
+        QCOMPARE(MarkierteZeile(), 1);
+        if (aktion == 0) {
+            f->EinzelKnopfClick();
+            QVERIFY(Wert(1) == 3.0f && Wert(2) == 6.0f);
+        } else if (aktion == 1) {
+            f->SpinEdit1->setValue(1);
+            connect(f->ZaehlerEdit, &QLineEdit::textChanged, f, [this] {
+                QVERIFY(!f->Zeilenschritt1->isEnabled() && !f->ZeilenschrittKnopf->isEnabled());
+            });
+            f->BerechneKnopfClick();
+            QVERIFY(f->Zeilenschritt1->isEnabled() && f->ZeilenschrittKnopf->isEnabled());
+        } else if (aktion == 2) {
+            Startwerte({"10", "0"});
+        } else {
+            Modell("X:=X+1\nY:=X*3");
+        }
+        QCOMPARE(MarkierteZeile(), 0);
+        QCOMPARE(MarkierteZelle(), 0);
+        f->ZeilenschrittClick();
+        QTEST(Wert(1), "x");
+        QTEST(Wert(2), "y");
+        QTEST(f->ZaehlerEdit->Number(), "zaehler");
     }
 
     void AbbruchNachDemLaufendenSchritt() {
