@@ -486,4 +486,51 @@ TEST_F(Ersetzen, AbbruchbedingungHinUndZurueck) {
                                                   " ist fehlerhaft und wird nicht verwendet."});
 }
 
+// The graph's step limit and further curves: in a section of their own, written only where not
+// the defaults or already in the file (a file without it keeps its bytes), read tolerantly.
+TEST_F(Ersetzen, Graphzusatz) {
+    const std::string sim = (ordner / "m.sim").string(), ini = (ordner / "m.ini").string();
+    std::ofstream(sim) << "Y:=Y+VY*DT";
+    const std::string kopf =
+        "[Startwerte]\r\nY=1\r\nVY=1\r\nDT=0\r\n[Koordinatensystem]\r\nhorizontal=3\r\n"
+        "vertikal=1\r\nx1= -10.000\r\nx2=  10.000\r\ny1= -10.000\r\ny2=  10.000\r\n"
+        "Streckenzug=true\r\nPunktmodul=1\r\n";
+    const std::string z = "[Graphzusatz]\r\n";
+    const struct {
+        std::string werte;  // on/off, limit, curves
+        bool warnt;
+        std::string gelesen, geschrieben;  // the section as read and as saved again
+    } faelle[] = {
+        {"false 1000", false, "", ""},
+        {"true 143 2 3", false, "SchrittgrenzeAn=true\r\nSchrittgrenze=143\r\nWeitereKurven=2,3",
+         ""},
+        {"false 50 3 1", false, "Schrittgrenze= 50 \r\nWeitereKurven=3, 9,0,1",
+         "Schrittgrenze= 50 \r\nWeitereKurven=3,1"},
+        {"false 1000", true, "SchrittgrenzeAn=ja\r\nSchrittgrenze=0\r\nWeitereKurven=1,2,3,1,2,3",
+         "SchrittgrenzeAn=false\r\nSchrittgrenze=1000\r\nWeitereKurven="},
+    };
+    for (const auto& f : faelle) {
+        const auto abschnitt = [&z](const std::string& s) {
+            return s.empty() ? s : z + s + "\r\n";
+        };
+        std::ofstream(ini, std::ios::binary) << kopf + abschnitt(f.gelesen);
+        test::Protokoll p;
+        test::Testmodell t({"Y:=Y+VY*DT", "VY:=VY-9.81*DT"});
+        t.d.SetzeDateiname(sim);
+        Graphwerte vorher;  // not the defaults, so that each value is read
+        vorher.SchrittgrenzeAn = true;
+        vorher.WeitereKurven = {2};
+        t.d.SetzeGraph(vorher);
+        EXPECT_EQ(LeseEinstellungen(t.d, p), Einstellungen::Gelesen);
+        const Graphwerte& g = t.d.Graph();
+        std::string werte =
+            (g.SchrittgrenzeAn ? "true " : "false ") + std::to_string(g.Schrittgrenze);
+        for (const std::int32_t i : g.WeitereKurven) werte += " " + std::to_string(i);
+        EXPECT_EQ(werte, f.werte) << f.gelesen;
+        EXPECT_EQ(p.Texte().size(), f.warnt ? 1u : 0u) << f.gelesen;
+        ASSERT_TRUE(SpeichereModell(t.d, Dateikodierung::Win1252, p));
+        EXPECT_EQ(Inhalt(ini), kopf + abschnitt(f.geschrieben.empty() ? f.gelesen : f.geschrieben));
+    }
+}
+
 }  // namespace

@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kStartwerte = "Startwerte";
 constexpr const char* kKoordinaten = "Koordinatensystem";
 constexpr const char* kAbbruch = "Abbruchbedingung";
+constexpr const char* kZusatz = "Graphzusatz";
 
 // A regular file (through a link); a folder or a pipe is none.
 bool IstDatei(const std::string& pfad) {
@@ -61,9 +62,59 @@ bool SchreibeText(const std::string& pfad, const std::string& bytes, Meldungen& 
     return false;
 }
 
+// "3,5" and back; nullopt for anything but up to kWeitereKurven integers.
+std::optional<std::vector<std::int32_t>> LeseKurven(std::string_view text) {
+    std::vector<std::int32_t> kurven;
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return kurven;
+    for (std::size_t von = 0;;) {
+        const std::size_t bis = text.find(',', von);
+        std::string_view teil = text.substr(von, bis == std::string_view::npos ? bis : bis - von);
+        teil.remove_prefix(std::min(teil.size(), teil.find_first_not_of(" \t")));
+        teil.remove_suffix(teil.size() - std::min(teil.size(), teil.find_last_not_of(" \t") + 1));
+        const std::optional<std::int32_t> i = LeseGanzzahl(teil);
+        if (!i || kurven.size() == Graphwerte::kWeitereKurven) return std::nullopt;
+        kurven.push_back(*i);
+        if (bis == std::string_view::npos) return kurven;
+        von = bis + 1;
+    }
+}
+
+std::string KurvenText(const std::vector<std::int32_t>& kurven) {
+    std::string text;
+    for (const std::int32_t i : kurven) text += (text.empty() ? "" : ",") + std::to_string(i);
+    return text;
+}
+
+// [Graphzusatz]: the step limit and the further curves. A file without it gives the defaults; a
+// value that cannot be read is reported and gives its default. Curves that name no variable of
+// this model are left out.
+void LeseZusatz(const Profildatei& profil, const std::string& ini, std::int32_t variablenzahl,
+                Graphwerte& g, Meldungen& meldungen) {
+    const Graphwerte vorgabe;
+    bool fehlerhaft = false;
+    const std::string an = profil.LiesText(kZusatz, "SchrittgrenzeAn", "false");
+    g.SchrittgrenzeAn = an == "true";
+    fehlerhaft |= !g.SchrittgrenzeAn && an != "false";
+    const std::optional<std::int32_t> grenze = LeseGanzzahl(
+        profil.LiesText(kZusatz, "Schrittgrenze", std::to_string(vorgabe.Schrittgrenze)));
+    const bool grenzeGut = grenze && *grenze >= 1;
+    g.Schrittgrenze = grenzeGut ? *grenze : vorgabe.Schrittgrenze;
+    fehlerhaft |= !grenzeGut;
+    const auto kurven = LeseKurven(profil.LiesText(kZusatz, "WeitereKurven", ""));
+    fehlerhaft |= !kurven;
+    g.WeitereKurven.clear();
+    for (const std::int32_t i : kurven.value_or(vorgabe.WeitereKurven))
+        if (i >= 1 && i <= variablenzahl) g.WeitereKurven.push_back(i);
+    if (fehlerhaft)
+        meldungen.Melde(Meldungsart::Warnung, "Einige Graph-Einstellungen im Abschnitt [" +
+                                                  std::string(kZusatz) + "] von " + ini +
+                                                  " sind fehlerhaft; für sie gelten die Vorgaben.");
+}
+
 // [Koordinatensystem] over the document's graph settings. Limits that are no number are reported
 // and read as 0; one beyond the single range keeps all four.
-Graphwerte LeseGraph(const Profildatei& profil, const Dokument& dokument, Meldungen& meldungen) {
+Graphwerte LeseGraph(const Profildatei& profil, const std::string& ini, const Dokument& dokument,
+                     Meldungen& meldungen) {
     Graphwerte g = dokument.Graph();
     g.horizontal = profil.LiesZahl(kKoordinaten, "horizontal", 0);
     g.vertikal = profil.LiesZahl(kKoordinaten, "vertikal", 0);
@@ -84,7 +135,25 @@ Graphwerte LeseGraph(const Profildatei& profil, const Dokument& dokument, Meldun
     }
     g.Streckenzug = profil.LiesText(kKoordinaten, "Streckenzug", "true") == "true";
     g.Punktmodul = profil.LiesZahl(kKoordinaten, "PunktModul", 1);
+    LeseZusatz(profil, ini, n, g, meldungen);
     return g;
+}
+
+// Writes [Graphzusatz] for the model's variables: a value that is the default only where the file
+// has the key already, so that a model without these settings keeps the bytes it had.
+void SchreibeZusatz(Profildatei& profil, const Graphwerte& g, std::int32_t variablenzahl) {
+    const Graphwerte vorgabe;
+    std::vector<std::int32_t> kurven;
+    for (const std::int32_t i : g.WeitereKurven)
+        if (i >= 1 && i <= variablenzahl) kurven.push_back(i);
+    const auto schreibe = [&profil](const char* schluessel, const std::string& wert, bool anders) {
+        if (anders || profil.Lies(kZusatz, schluessel)) profil.Schreibe(kZusatz, schluessel, wert);
+    };
+    schreibe("SchrittgrenzeAn", g.SchrittgrenzeAn ? "true" : "false",
+             g.SchrittgrenzeAn != vorgabe.SchrittgrenzeAn);
+    schreibe("Schrittgrenze", std::to_string(g.Schrittgrenze),
+             g.Schrittgrenze != vorgabe.Schrittgrenze);
+    schreibe("WeitereKurven", KurvenText(kurven), kurven != vorgabe.WeitereKurven);
 }
 
 // [Abbruchbedingung]: none without a variable name; a comparison or value that cannot be read is
@@ -143,6 +212,7 @@ std::string Einstellungstext(const Dokument& dokument, std::string_view alt, Mel
         profil.Schreibe(kKoordinaten, "y2", ZahlZuText(g.y2));
         profil.Schreibe(kKoordinaten, "Streckenzug", g.Streckenzug ? "true" : "false");
         profil.Schreibe(kKoordinaten, "Punktmodul", std::to_string(g.Punktmodul));
+        SchreibeZusatz(profil, g, m.Variablenzahl);
     }
     SchreibeAbbruch(profil, dokument.Abbruch());
     return profil.Bytes();
@@ -187,7 +257,7 @@ Einstellungen LeseEinstellungen(Dokument& dokument, Meldungen& meldungen) {
     for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
         dokument.SetzeStartwerttext(
             i, profil.LiesText(kStartwerte, m.Variablen[static_cast<std::size_t>(i)].Name, "0"));
-    dokument.SetzeGraph(LeseGraph(profil, dokument, meldungen));
+    dokument.SetzeGraph(LeseGraph(profil, ini, dokument, meldungen));
     dokument.SetzeAbbruch(LeseAbbruch(profil, ini, meldungen));
     if (!warGeaendert) dokument.Gesichert();
     return Einstellungen::Gelesen;

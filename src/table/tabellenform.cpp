@@ -31,12 +31,13 @@ namespace {
 struct SpeicherErschoepft {};
 
 constexpr qint64 kSchreibAbstandMs = 16;
+constexpr const char* kTitel = "Tabelle";
 
 }  // namespace
 
 TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
                              QWidget* parent)
-    : TDialogFenster("Tabelle", 512, 370 - kRahmenhoehe, parent),
+    : TDialogFenster(kTitel, 512, 370 - kRahmenhoehe, parent),
       dokument_(dokument),
       modell_(dokument.Inhalt().Daten()),
       dialoge_(dialoge),
@@ -147,6 +148,17 @@ QString TTabellenform::Text() {
 
 // ---- The run ----
 
+void TTabellenform::Meldung(const QString& text) {
+    // In the caption, so that it stays out of the copied text.
+    setWindowTitle(text.isEmpty() ? QString(kTitel) : QString(kTitel) + " – " + text);
+    dokument_.Melde(text);
+}
+
+QString TTabellenform::SetzeBedingung() {
+    const std::optional<Abbruchbedingung>& b = dokument_.Inhalt().Abbruch();
+    return lauf_.SetzeBedingung(b) ? QString() : QString::fromStdString(Bedingungswarnung(*b));
+}
+
 void TTabellenform::Arbeite() {
     const std::vector<std::int32_t> spalten = Spalten();
     if (spalten.empty()) {
@@ -174,6 +186,9 @@ void TTabellenform::Arbeite() {
     const std::int64_t k = dokument.Tabelle().Auslassen;
     // Step numbers start at 1 in every call; the values go on from where they are.
     lauf_.Fortsetzen();
+    Meldung(QString());
+    // A condition whose variable is gone is reported; the run goes on without it.
+    if (const QString warnung = SetzeBedingung(); !warnung.isEmpty()) Meldung(warnung);
     std::string zeile;
     seitSchreiben_.start();
     while (!Fertig && !schliesst_) {
@@ -194,12 +209,28 @@ void TTabellenform::Arbeite() {
         }
         // At least one step, also for a count of 0.
         lauf_.Hoechstzahl = std::max<std::int64_t>(1, dokument.Wiederholungen);
-        if (lauf_.Pruefe() == Laufende::Anzahl) Fertig = true;
+        const Laufende ende = lauf_.Pruefe();
+        if (ende == Laufende::Bedingung) {
+            // The values that met the condition close the table, whatever the skip count.
+            try {
+                zeile.clear();
+                HaengeDatenZeileAn(zeile, modell_, spalten);
+                HaengeAn(QString::fromStdString(zeile));
+            } catch (const SpeicherErschoepft&) {
+                fehlschlag();
+                break;
+            }
+            Fertig = true;
+            Meldung(QString::fromStdString(Abbruchmeldung(*dokument.Abbruch(), lauf_.Schritte())));
+        } else if (ende == Laufende::Anzahl) {
+            Fertig = true;
+        }
         if (seitSchreiben_.elapsed() >= kSchreibAbstandMs) Schreibe();
         QCoreApplication::processEvents();
     }
     --tiefe_;
     ++laeufe_;
+    dokument_.Gelaufen();
     if (schliesst_) return;
     Schreibe();
     if (!SpeicherVoll) {
@@ -273,6 +304,7 @@ void TTabellenform::keyPressEvent(QKeyEvent* e) {
 
 void TTabellenform::FormActivate() {
     if (!isVisible()) return;
+    setWindowTitle(kTitel);
     FormResize();
     Leere();
     Fertig = false;

@@ -1,6 +1,6 @@
 // The table window: runs the model on its own and lists chosen variables as text, one line per
-// step; the run can be stopped, continued, restarted from the start values, and a marked part
-// copied.
+// step; the run ends on the model's stop condition, can be stopped, continued, restarted from the
+// start values, and a marked part copied.
 #pragma once
 
 #include <QElapsedTimer>
@@ -72,6 +72,10 @@ class TTabellenform : public TDialogFenster {
 
   private:
     void FormResize();
+    // A run's message in the caption and the main window's status line; empty clears both.
+    void Meldung(const QString& text);
+    // The document's stop condition for the next run; the warning when it names no variable.
+    QString SetzeBedingung();
     // The document's columns once the dialog of this opening was confirmed, else none.
     std::vector<std::int32_t> Spalten() const;
     // Lines go into a buffer that reaches the text area at most about 60 times a second.

@@ -450,6 +450,51 @@ class TabelleTest : public QObject {
         QCOMPARE(w->AuswahlAnzahl, 0);
     }
 
+    // The throw of the batch runner's test, by hand: step 4 meets Y < 0, and its values end the
+    // table also where the skip count leaves them out; "Weiter" goes on and checks after each
+    // step. A condition on a name the model lacks: the run goes without it and says so.
+    void AbbruchbedingungBeendetDenLauf() {
+        const auto zeile = [](double y, double vy) { return Feld(y) + Feld(vy); };
+        const QStringList alle = {zeile(1, 1), zeile(1.2, -0.962), zeile(1.008, -2.924),
+                                  zeile(0.423, -4.886), zeile(-0.554, -6.848)};
+        const QString kopf = "  Y           VY        ",
+                      abbruch = "Abbruch: Y < 0 nach 4 Schritten";
+        const struct {
+            const char* bis;
+            int n, k;
+            QStringList daten;
+            QString meldung;
+        } faelle[] = {
+            {"Y<0", 20, 2, {alle[0], alle[3], alle[4]}, abbruch},
+            {"Q<0", 5, 0, alle,
+             "Abbruchbedingung Q < 0 ohne Wirkung: Q ist keine Variable des Modells"},
+            {"Y<0", 20, 0, alle, abbruch},
+        };
+        QStringList status;
+        int beendet = 0;
+        QObject empfaenger;  // ends both connections with this test
+        connect(dokument.get(), &Dokumentobjekt::Statusmeldung, &empfaenger,
+                [&status](const QString& text) { status << text; });
+        connect(dokument.get(), &Dokumentobjekt::LaufBeendet, &empfaenger,
+                [&beendet] { ++beendet; });
+        for (const auto& f : faelle) {
+            Modell("Y:=Y+VY*DT\nVY:=VY-9.81*DT", {"1", "1", "0,2"}, f.n);
+            D().SetzeAbbruch(LeseAbbruchbedingung(f.bis, nullptr));
+            Waehle({"Y", "VY"}, f.k);
+            status.clear();
+            QVERIFY(Oeffne());
+            QCOMPARE(Zeilen(), QStringList({kopf, ""}) + f.daten);
+            QCOMPARE(status, QStringList({"", f.meldung}));
+            QCOMPARE(t->windowTitle(), "Tabelle – " + f.meldung);
+        }
+        QCOMPARE(beendet, 3);
+        status.clear();
+        t->WeiterBtn->click();
+        QCOMPARE(Zeilen().mid(7), QStringList({"", "", kopf, "", alle[4], zeile(-1.924, -8.81)}));
+        QCOMPARE(status, QStringList({"", "Abbruch: Y < 0 nach 1 Schritt"}));
+        QVERIFY(Angehalten());
+    }
+
     // The window's text is the batch runner's output, line for line.
     void GleicherTextWieQuintorBatch() {
         const char* kZufall = "X:=X+RANDOM(2)-1\nY:=RANDOM(1)/RANDOM(1)\nZ:=Z+RANDOM(X*Y)";
@@ -458,11 +503,13 @@ class TabelleTest : public QObject {
             QStringList start;
             QString spalten;
             int n, k, rc;
+            const char* bis = nullptr;
         } faelle[] = {
             {"X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,1"}, "X,V", 100, 0, kGerechnet},
             {"X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,1"}, "V,DT,X", 200, 7, kGerechnet},
             {kZufall, {"0", "0", "0"}, "Z,Y,X", 60, 1, kGerechnet},
             {"X:=X*1000\nY:=Y+1", {"1", "0"}, "Y,X", 20, 0, kUeberlauf},
+            {"X:=X+V*DT\nV:=V-X*DT", {"1", "0", "0,1"}, "V,X", 200, 3, kGerechnet, "x<=0"},
         };
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath("modell.sim");
@@ -478,6 +525,8 @@ class TabelleTest : public QObject {
             for (int i = 1; i <= fall.start.size(); ++i)
                 arg.insert(arg.end(), {"-s", D().Daten().Variablen[std::size_t(i)].Name + "=" +
                                                  fall.start[i - 1].toStdString()});
+            D().SetzeAbbruch(fall.bis ? LeseAbbruchbedingung(fall.bis, nullptr) : std::nullopt);
+            if (fall.bis) arg.insert(arg.end(), {"--bis", fall.bis});
             arg.push_back(pfad.toStdString());
             std::ostringstream aus, fehler;
             QCOMPARE(Batchlauf(arg, aus, fehler), fall.rc);
