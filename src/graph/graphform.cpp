@@ -252,7 +252,7 @@ void TGraphForm::Loeschen() {
         Sicher([&] { ks->GeheZu(h(), v()); });
         // Kept runs are redrawn from their values; the further curves go on from here.
         WaehleKurven();
-        kurvenbuch_.ZeichneBehaltene(*ks);
+        kurvenbuch_.ZeichneBehaltene(*ks, Kurvennamen());
         stiftGueltig_.fill(false);
         if (legendeFaellig_) ZeichneLegende();
     }
@@ -291,6 +291,15 @@ void TGraphForm::WaehleKurven() {
     }
     for (int k = 0; k < kurvenzahl_; ++k)
         farben_[static_cast<std::size_t>(k)] = Kurvenfarbe(k, Koordinatensystem1->GraphFarbe());
+}
+
+std::vector<std::string> TGraphForm::Kurvennamen() const {
+    std::vector<std::string> namen{
+        modell_.Variablen[static_cast<std::size_t>(Graph().horizontal)].Name};
+    for (int k = 0; k < kurvenzahl_; ++k)
+        namen.push_back(
+            modell_.Variablen[static_cast<std::size_t>(kurven_[static_cast<std::size_t>(k)])].Name);
+    return namen;
 }
 
 void TGraphForm::ZeichneWeitere(const float* werte, bool neu, bool linie) {
@@ -356,7 +365,7 @@ void TGraphForm::Startpunkte(bool neuerLauf) {
     WaehleKurven();
     if (neuerLauf &&
         kurvenbuch_.NeuerLauf(modell_, g.horizontal, kurven_.data(), kurvenzahl_, g.Streckenzug))
-        kurvenbuch_.ZeichneBehaltene(*ks);
+        kurvenbuch_.ZeichneBehaltene(*ks, Kurvennamen());
     std::array<float, kKurvenHoechstens + 1> werte;
     werte[0] = h();
     for (std::size_t k = 0; k < static_cast<std::size_t>(kurvenzahl_); ++k)

@@ -119,6 +119,8 @@ class TGraphForm : public TDialogFenster {
     void Zeichne(const Graphwerte& g, int& punktzaehler);
     // The vertical variables of this run: the first pair's, then the valid further ones.
     void WaehleKurven();
+    // The horizontal variable's name, then each curve's.
+    std::vector<std::string> Kurvennamen() const;
     // The further curves at the values `werte` (horizontal, then each curve); `neu`: move there.
     void ZeichneWeitere(const float* werte, bool neu, bool linie);
     // The start of a run: the start point of every curve, recorded when the run is a new one.

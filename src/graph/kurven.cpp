@@ -170,9 +170,11 @@ std::vector<QString> Kurvenbuch::Laufnamen() const {
     return namen;
 }
 
-void Kurvenbuch::ZeichneBehaltene(TKoordinatensystem& ks) const {
+void Kurvenbuch::ZeichneBehaltene(TKoordinatensystem& ks,
+                                  const std::vector<std::string>& namen) const {
     for (std::size_t i = 0; i < behaltene_.size(); ++i) {
         const Kurvenlauf& l = behaltene_[i];
+        if (l.namen != namen) continue;
         const int alter = static_cast<int>(behaltene_.size() - 1 - i);
         const std::size_t breite = l.namen.size();
         for (int k = 0; k < l.Kurven(); ++k) {

@@ -75,8 +75,9 @@ class Kurvenbuch {
     // that differ between them ("DT = 0,1"), or "Lauf n" when none does.
     std::vector<QString> Laufnamen() const;
 
-    // The kept runs in their tints, from their values: after any clearing, size or zoom.
-    void ZeichneBehaltene(TKoordinatensystem& ks) const;
+    // The kept runs of these variables (horizontal, then the curves) in their tints, from their
+    // values: after any clearing, size or zoom.
+    void ZeichneBehaltene(TKoordinatensystem& ks, const std::vector<std::string>& namen) const;
     // The legend in the corner of the plot area farthest from `start` (the pixel of the current
     // run's first point): the curves' names and colours when there are several, and the runs
     // when some are kept. Nothing otherwise; returns where it was drawn.
