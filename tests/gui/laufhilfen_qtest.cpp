@@ -192,6 +192,12 @@ class LaufhilfenTest : public QObject {
         QCOMPARE(f->StatusLine->text(),
                  "Abbruch: Z < 0 nach 1 Schritt · 4 Hinweise, zuerst " + scan[0]);
 
+        // A run of the graph or the table reports through the document alike.
+        a->dokument.Melde("Abbruch: Z < 0 nach 2 Schritten");
+        a->dokument.Gelaufen();
+        QCOMPARE(f->StatusLine->text(),
+                 "Abbruch: Z < 0 nach 2 Schritten · 4 Hinweise, zuerst " + scan[0]);
+
         // A double click (which begins with a click) puts the editor's cursor on the hint's line.
         const QPoint mitte = fenster->Liste->visualItemRect(fenster->Liste->item(2)).center();
         QTest::mouseClick(fenster->Liste->viewport(), Qt::LeftButton, {}, mitte);
