@@ -31,9 +31,10 @@ QColor Kurvenfarbe(int k, const QColor& graphFarbe) {
     return QColor(kPalette[static_cast<std::size_t>(k - 1) % kPalette.size()]);
 }
 
-QColor Aufgehellt(const QColor& farbe, int alter) {
-    // Half way to white for the newest kept run, up to about three quarters for the oldest.
-    const int anteil = 50 + 3 * std::clamp(alter, 0, 9);
+QColor Aufgehellt(const QColor& farbe, int alter, int behalten) {
+    // 40 % of the way to white for the newest kept run, 75 % for the oldest.
+    const int anteil =
+        behalten > 1 ? 40 + 35 * std::clamp(alter, 0, behalten - 1) / (behalten - 1) : 40;
     const auto hell = [anteil](int c) { return c + (255 - c) * anteil / 100; };
     return QColor(hell(farbe.red()), hell(farbe.green()), hell(farbe.blue()));
 }
@@ -178,7 +179,8 @@ void Kurvenbuch::ZeichneBehaltene(TKoordinatensystem& ks,
         const int alter = static_cast<int>(behaltene_.size() - 1 - i);
         const std::size_t breite = l.namen.size();
         for (int k = 0; k < l.Kurven(); ++k) {
-            const QColor farbe = Aufgehellt(Kurvenfarbe(k, ks.GraphFarbe()), alter);
+            const QColor farbe = Aufgehellt(Kurvenfarbe(k, ks.GraphFarbe()), alter,
+                                            static_cast<int>(behaltene_.size()));
             QPoint letzter;
             bool hatLetzten = false;
             for (std::size_t p = 0; p < l.Punkte(); ++p) {
@@ -260,7 +262,7 @@ QRect Kurvenbuch::ZeichneLegende(TKoordinatensystem& ks, const std::vector<QStri
             int x = kasten.left() + kRand;
             for (int m = 0; m < z.marken; ++m) {
                 QColor c = Kurvenfarbe(z.ersteKurve + m, graphFarbe);
-                if (z.alter >= 0) c = Aufgehellt(c, z.alter);
+                if (z.alter >= 0) c = Aufgehellt(c, z.alter, static_cast<int>(behaltene_.size()));
                 maler.fillRect(x, y + zeilenhoehe / 2 - 1, kMarke, 3, c);
                 x += kMarke + kMarkenabstand;
             }

@@ -26,8 +26,9 @@ inline constexpr int kKurvenHoechstens = 1 + static_cast<int>(Graphwerte::kWeite
 
 // The colour of curve k: the first pair keeps the graph colour, the others a fixed palette.
 QColor Kurvenfarbe(int k, const QColor& graphFarbe);
-// A kept run's tint of a colour: the older the run (alter 0 is the newest), the lighter.
-QColor Aufgehellt(const QColor& farbe, int alter);
+// A kept run's tint of a colour: the older the run (alter 0 is the newest of `behalten` kept
+// runs), the lighter; the oldest and the newest differ clearly however many runs are kept.
+QColor Aufgehellt(const QColor& farbe, int alter, int behalten = 1);
 // The pictures of the tool buttons "Weitere Kurven…" (curves in three colours) and "Kurven
 // behalten" (a curve over its lighter copy).
 QIcon KurvenSymbol(bool behalten);
