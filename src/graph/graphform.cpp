@@ -363,6 +363,10 @@ void TGraphForm::Startpunkte(bool neuerLauf) {
     TKoordinatensystem* ks = Koordinatensystem1;
     const Graphwerte& g = Graph();
     WaehleKurven();
+    // Other curves or another mode after a halt begin a new record as well.
+    const Kurvenlauf& bisher = kurvenbuch_.Aktuell();
+    if (!neuerLauf && (bisher.namen != Kurvennamen() || bisher.streckenzug != g.Streckenzug))
+        neuerLauf = true;
     if (neuerLauf &&
         kurvenbuch_.NeuerLauf(modell_, g.horizontal, kurven_.data(), kurvenzahl_, g.Streckenzug))
         kurvenbuch_.ZeichneBehaltene(*ks, Kurvennamen());

@@ -496,6 +496,13 @@ class GraphTest : public QObject {
             for (int x = legende.left(); x <= legende.right(); ++x)
                 blaue += QColor(bild.pixel(x, y)) == Kurvenfarbe(1, Qt::black);
         QVERIFY(blaue > 0);
+        // Fewer curves after a halt: the run goes on with a record of its own curves.
+        Nach(3, [this] { g->HaltKnopfClick(); });
+        g->ZeigenKnopfClick();
+        Einstellen([](Graphwerte& w) { w.WeitereKurven.clear(); });
+        g->ZeigenKnopfClick();
+        QCOMPARE(g->Kurven().Aktuell().namen, std::vector<std::string>({"T", "A"}));
+        QCOMPARE(g->Kurven().Aktuell().werte.size(), 2 * g->Kurven().Aktuell().Punkte());
     }
 
     // Kept runs stay in the lighter tint, named by the start value that differs, also after a
