@@ -77,7 +77,8 @@ Laufhilfen::Laufhilfen(TMainForm& f, Dokumentobjekt& dokument, Dialoge& dialoge,
     connect(liste, &QAction::triggered, this, &Laufhilfen::HinweiseClick);
 
     connect(&dokument, &Dokumentobjekt::Veraendert, this, [this](Dokument::Teil teil) {
-        if (teil == Dokument::Teil::Modell) NachScan();
+        // Opening a model sets its start values after the scan: a constant's hint goes then.
+        if (teil == Dokument::Teil::Modell || teil == Dokument::Teil::Startwerte) NachScan();
     });
     connect(&f.Iteration(), &Iterationslauf::Meldung, this, &Laufhilfen::Laufmeldung);
     connect(&dokument, &Dokumentobjekt::Statusmeldung, this, &Laufhilfen::Laufmeldung);

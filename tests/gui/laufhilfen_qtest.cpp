@@ -204,6 +204,13 @@ class LaufhilfenTest : public QObject {
         QTest::mouseDClick(fenster->Liste->viewport(), Qt::LeftButton, {}, mitte);
         QCOMPARE(f->Memo1->textCursor().blockNumber(), 1);
 
+        // A start value for the constant, as opening a model sets it after the scan, ends its hint.
+        const auto& m = Dok().Daten();
+        for (std::int32_t i = 1; i <= m.Variablenzahl; ++i)
+            if (m.Variablen[static_cast<std::size_t>(i)].Name == "X")
+                Dok().SetzeStartwerttext(i, "2");
+        QCOMPARE(Zeilen(fenster->Liste), (QStringList{scan[0], scan[2]}));
+
         // A model without hints: none listed, the summary gone.
         Modell("X:=X+1");
         QCOMPARE(Zeilen(fenster->Liste), QStringList{"Keine Hinweise zum Modell."});
