@@ -26,7 +26,14 @@ TKurvenWahlForm::TKurvenWahlForm(QWidget* parent)
     Label1->setGeometry(8, 8, 244, 34);
     Liste = new QListWidget(this);
     Liste->setGeometry(8, 46, 244, 158);
-    connect(Liste, &QListWidget::itemChanged, this, &TKurvenWahlForm::Geaendert);
+    connect(Liste, &QListWidget::itemChanged, this, [this](QListWidgetItem* e) {
+        // A sixth check, however it came, is taken back.
+        if (e->checkState() == Qt::Checked && Gewaehlt().size() > Graphwerte::kWeitereKurven) {
+            const QSignalBlocker still(Liste);
+            e->setCheckState(Qt::Unchecked);
+        }
+        Geaendert();
+    });
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(60, 214, 93, 27);
     OKBtn->setDefault(true);

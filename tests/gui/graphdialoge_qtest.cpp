@@ -14,6 +14,7 @@
 #include "grenzenform.h"
 #include "intedit.h"
 #include "ks.h"
+#include "kurvenwahl.h"
 #include "listenwahl.h"
 #include "modell.h"
 #include "singedit.h"
@@ -379,6 +380,21 @@ class GraphDialogeTest : public QObject {
         gf->OKBtn->click();
         QVERIFY(!gf->isVisible());
         QCOMPARE(gf->SchrittgrenzeEdit->Number(), 250);
+    }
+
+    // Further curves: every variable but the two axes', at most five checked.
+    void WeitereKurvenHoechstensFuenf() {
+        Variablen({"T", "X", "A", "B", "C", "D", "E", "F"});
+        TKurvenWahlForm kw;
+        kw.Fuelle(dokument->Inhalt().Daten(), 1, 2, {4, 99});
+        QCOMPARE(kw.Liste->count(), 6);
+        QCOMPARE(kw.Liste->item(0)->text(), QString("A"));
+        QCOMPARE(kw.Gewaehlt(), std::vector<std::int32_t>({4}));
+        for (int r = 0; r < kw.Liste->count(); ++r) kw.Liste->item(r)->setCheckState(Qt::Checked);
+        QCOMPARE(kw.Gewaehlt(), std::vector<std::int32_t>({3, 4, 5, 6, 7}));
+        QVERIFY(!(kw.Liste->item(5)->flags() & Qt::ItemIsEnabled));
+        kw.Liste->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(kw.Liste->item(5)->flags() & Qt::ItemIsEnabled);
     }
 };
 
