@@ -528,6 +528,9 @@ class GraphTest : public QObject {
         g->resize(g->width() + 40, g->height() + 30);
         QVERIFY(Warte([&] { return g->Laeufe() > laeufe && !g->LaeuftGerade(); }));
         pruefe("nach der Größenänderung");
+        Ziehe(ks->Pixel(-5, -8), ks->Pixel(80, 8));  // the run after the zoom ends at T = 80
+        QVERIFY(!g->LaeuftGerade());
+        pruefe("nach dem Zoom");
         QCOMPARE(g->Kurven().Behaltene().size(), std::size_t(1));
 
         g->LoeschKnopfClick();
@@ -559,6 +562,47 @@ class GraphTest : public QObject {
         QVERIFY(l.Punkte() <= Kurvenbuch::kHoechstensPunkte);
         QCOMPARE(l.abstand, 4LL);
         for (std::size_t p = 0; p < l.Punkte(); ++p) QCOMPARE(l.werte[2 * p], 4.0f * p);
+    }
+
+    // Point mode and its modulus apply to every curve alike.
+    void PunktmodusFuerAlleKurven() {
+        ks->setKSFarbe(Qt::white);
+        Modell("T:=T+1\nA:=5\nB:=-5", {"0", "5", "-5"}, 1, 2);
+        g->SetzeGrenzen(-0.5f, 10, -10, 10);
+        Einstellen([](Graphwerte& w) {
+            w.WeitereKurven = {3};
+            w.Streckenzug = false;
+            w.Punktmodul = 3;
+        });
+        OeffneUndWarte();
+        // Outside the legend: as many blue points as black ones, the start and every third step.
+        int blaue = 0, schwarze = 0;
+        const QImage& bild = ks->Bild();
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                if (g->Legende().contains(x, y)) continue;
+                blaue += QColor(bild.pixel(x, y)) == Kurvenfarbe(1, Qt::black);
+                schwarze += bild.pixel(x, y) == kSchwarz;
+            }
+        QCOMPARE(blaue, 4);
+        QCOMPARE(schwarze, 4);
+    }
+
+    // The legend goes to the corner of the plot area farthest from the start point.
+    void LegendeInDerFernstenEcke() {
+        Modell("T:=T+1\nY:=T", {"0", "0"}, 1, 2);
+        ks->Skalieren();
+        Kurvenbuch buch;
+        const QPoint mitte(ks->width() / 2, ks->height() / 2);
+        const QPoint ecken[] = {ks->Pixel(-10, 10), ks->Pixel(10, 10), ks->Pixel(-10, -10),
+                                ks->Pixel(10, -10)};
+        for (const QPoint& start : ecken) {
+            const QRect r = buch.ZeichneLegende(*ks, {"A", "B"}, start);
+            QVERIFY(!r.contains(start));
+            QCOMPARE(r.center().x() < mitte.x(), start.x() > mitte.x());
+            QCOMPARE(r.center().y() < mitte.y(), start.y() > mitte.y());
+        }
+        QVERIFY(buch.ZeichneLegende(*ks, {"A"}, ecken[0]).isEmpty());  // one curve, no runs kept
     }
 };
 
