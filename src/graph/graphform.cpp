@@ -31,8 +31,9 @@ namespace quintor {
 namespace {
 
 constexpr int kKnopfleiste = 41;
-// The two buttons at the right end of the bar, from the right edge.
-constexpr int kKurvenKnopfRechts = 62, kBehaltenKnopfRechts = 34;
+// The two buttons stacked at the right end of the bar, so that the coordinates keep room for
+// their widest text ("(-4.6E+0004; -4.6E+0004)") at the window's first size.
+constexpr int kKurvenKnopfRechts = 28, kKurvenKnopfHoehe = 19;
 
 // The bytes of a measurement file, at most `hoechstens` of them. When the file cannot be read or
 // is larger, the result is empty and `problem` says why; a larger file is known by its size and
@@ -476,8 +477,9 @@ void TGraphForm::done(int ergebnis) {
 void TGraphForm::resizeEvent(QResizeEvent* e) {
     if (e) TDialogFenster::resizeEvent(e);
     KnopfPanel->setGeometry(0, 0, width(), kKnopfleiste);
-    KurvenKnopf->setGeometry(width() - kKurvenKnopfRechts, 8, 25, 25);
-    BehaltenKnopf->setGeometry(width() - kBehaltenKnopfRechts, 8, 25, 25);
+    KurvenKnopf->setGeometry(width() - kKurvenKnopfRechts, 1, 25, kKurvenKnopfHoehe);
+    BehaltenKnopf->setGeometry(width() - kKurvenKnopfRechts, 2 + kKurvenKnopfHoehe, 25,
+                               kKurvenKnopfHoehe);
     const int frei = std::max(0, KurvenKnopf->x() - 4 - 252);
     Label1->setGeometry(252, 10, frei, 22);
     Meldungslabel->setGeometry(252, 1, frei, kKnopfleiste - 2);

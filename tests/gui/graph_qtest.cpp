@@ -164,6 +164,13 @@ class GraphTest : public QObject {
         QCOMPARE(g->windowTitle(), QString("Graph"));
         QCOMPARE(g->Koordinatentext(0), QString("  0.00"));
         QCOMPARE(g->Koordinatentext(-46000), QString("-4.6E+0004"));
+        // The widest coordinates fit beside the curve buttons.
+        const QRect label = g->Label1->geometry();
+        QVERIFY(label.width() >=
+                g->Label1->fontMetrics().horizontalAdvance("(-4.6E+0004; -4.6E+0004)"));
+        for (QToolButton* k : {g->KurvenKnopf, g->BehaltenKnopf})
+            QVERIFY(!label.intersects(k->geometry()) &&
+                    g->KnopfPanel->rect().contains(k->geometry()));
     }
 
     void LaufEndetAmRechtenRandUndSetztZurueck() {
