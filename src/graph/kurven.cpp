@@ -224,12 +224,19 @@ QRect Kurvenbuch::ZeichneLegende(TKoordinatensystem& ks, const std::vector<QStri
                               std::max(kurven, 1), 0});
     }
     const QFontMetrics fm(ks.font());
+    const int zeilenhoehe = fm.height();
+    // The oldest runs' rows give way when the legend would be taller than the plot area.
+    const int platz = (ks.yPixel(0) - ks.yPixel(1) - 4 - 2 * kRand) / std::max(zeilenhoehe, 1);
+    const auto ersteLaufzeile = zeilen.begin() + (kurven > 1 ? kurven : 0);
+    const auto zuviel = static_cast<std::ptrdiff_t>(zeilen.size()) - std::max(platz, 1);
+    if (zuviel > 0)
+        zeilen.erase(ersteLaufzeile,
+                     ersteLaufzeile + std::min(zuviel, zeilen.end() - ersteLaufzeile));
     int markenBreite = 0, textBreite = 0;
     for (const Zeile& z : zeilen) {
         markenBreite = std::max(markenBreite, z.marken * (kMarke + kMarkenabstand));
         textBreite = std::max(textBreite, fm.horizontalAdvance(z.text));
     }
-    const int zeilenhoehe = fm.height();
     const QSize groesse(2 * kRand + markenBreite + 2 + textBreite,
                         2 * kRand + zeilenhoehe * static_cast<int>(zeilen.size()));
 

@@ -610,6 +610,20 @@ class GraphTest : public QObject {
             QCOMPARE(r.center().y() < mitte.y(), start.y() > mitte.y());
         }
         QVERIFY(buch.ZeichneLegende(*ks, {"A"}, ecken[0]).isEmpty());  // one curve, no runs kept
+        // Six curves and eleven runs: the oldest runs' rows give way to stay inside the plot.
+        buch.SetzeBehalten(true);
+        const std::int32_t kurve = 2;
+        for (int k = 0; k < 12; ++k) {
+            D().Daten().StartwertListe[1] = static_cast<float>(k);
+            buch.NeuerLauf(D().Daten(), 1, &kurve, 1, true);
+            const float w[2] = {0, 0};
+            buch.Merke(w);
+        }
+        QCOMPARE(buch.Behaltene().size(), Kurvenbuch::kHoechstensLaeufe);
+        const QRect flaeche(QPoint(ks->xPixel(0), ks->yPixel(1)),
+                            QPoint(ks->xPixel(1), ks->yPixel(0)));
+        QVERIFY(
+            flaeche.contains(buch.ZeichneLegende(*ks, {"A", "B", "C", "D", "E", "F"}, ecken[0])));
     }
 };
 
