@@ -207,10 +207,20 @@ void TMainForm::FokusWechsel(QWidget* alt, QWidget* neu) {
 
 bool TMainForm::event(QEvent* e) {
     switch (e->type()) {
-        case QEvent::StatusTip:
-            // ShowHint: the status line shows the current hint.
-            StatusLine->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        case QEvent::StatusTip: {
+            // ShowHint: the status line shows the current hint; once the mouse leaves, a run's
+            // message or the hint summary that stood there comes back.
+            const QString tipp = static_cast<QStatusTipEvent*>(e)->tip();
+            if (!tipp.isEmpty()) {
+                if (!zeigtTipp_) stehend_ = StatusLine->text();
+                zeigtTipp_ = true;
+                StatusLine->setText(tipp);
+            } else if (zeigtTipp_) {
+                zeigtTipp_ = false;
+                StatusLine->setText(stehend_);
+            }
             return true;
+        }
         case QEvent::WindowActivate:
             FormActivate();
             break;

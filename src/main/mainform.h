@@ -198,6 +198,8 @@ class TMainForm : public QMainWindow {
     TRechnerFenster* rechner_ = nullptr;  // our own calculator, created on first need
 
     bool zeigt_ = false;      // the editor is being set to the document's text
+    bool zeigtTipp_ = false;  // the status line shows a hovered item's hint over stehend_
+    QString stehend_;
     int markierteZelle_ = 0;  // the grid row whose result cell is marked; 0 for none
     bool schliesst_ = false;
     bool messdateiGemeldet_ = false;

@@ -132,7 +132,9 @@ void Laufhilfen::Plaziere() {
     if (!schirm) return;
     const QRect platz = schirm->availableGeometry();
     const QRect haupt = f_.frameGeometry();
-    const int y = std::min(haupt.bottom() + 1, platz.bottom() + 1 - hinweise_->height());
+    // Not shown yet, the list has no frame: the window manager gives it the main window's.
+    const int rahmen = haupt.height() - f_.height();
+    const int y = std::min(haupt.bottom() + 1, platz.bottom() + 1 - hinweise_->height() - rahmen);
     hinweise_->move(std::max(platz.left(), haupt.left()), std::max(platz.top(), y));
 }
 

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -183,6 +184,12 @@ class LaufhilfenTest : public QObject {
         QCOMPARE(Zeilen(fenster->Liste), scan);
         const QString zusammenfassung = "3 Hinweise, zuerst " + scan[0];
         QCOMPARE(f->StatusLine->text(), zusammenfassung);
+        // A hovered item's hint covers the summary only while the mouse is on it.
+        for (const QString& tipp : {QString("Neues Modell"), QString()}) {
+            QStatusTipEvent e(tipp);
+            QApplication::sendEvent(f, &e);
+            QCOMPARE(f->StatusLine->text(), tipp.isEmpty() ? zusammenfassung : tipp);
+        }
 
         // A run appends its hints; the status line keeps the run's message first.
         Dok().SetzeAbbruch(Abbruchbedingung{"Z", Abbruchbedingung::Kleiner, 0});
