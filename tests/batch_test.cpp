@@ -149,6 +149,13 @@ TEST_F(Batch, GenauKuerzesteTexteMitTabs) {
               (std::vector<std::string>{"X\tV\tDT", "1\t0\t0.1"}));
 }
 
+// Like the table window's "Speichern als CSV…": byte-order mark, ";", decimal comma, CR LF.
+TEST_F(Batch, CsvFuerTabellenkalkulation) {
+    const Lauf l = Start({"--csv", "-n", "3", "-c", "V,X", Beispiel("oszillator")});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.aus, "\xEF\xBB\xBFV;X\r\n0;1\r\n-0,1;1\r\n-0,199;0,99\r\n");
+}
+
 TEST_F(Batch, ErgebnisNachNSchritten) {
     const std::string m = Datei("e.sim", "T:=T+1\r\nU:=U-T");
     EXPECT_EQ(Start({"--ergebnis", "-n", "0", m}).aus, "T =  0.0E+0000\nU =  0.0E+0000\n");
@@ -305,7 +312,7 @@ TEST_F(Batch, AufrufFehler) {
     // M: the model, F: a missing file, D: a folder.
     for (const std::string aufruf :
          {"", "-n -1 M", "-n abc M", "-n 1x M", "M -n", "-k 1001 M", "--seed 4294967296 M",
-          "--bogus M", "M M", "--genau --ergebnis M", "F", "D"}) {
+          "--bogus M", "M M", "--genau --ergebnis M", "--csv --genau M", "F", "D"}) {
         std::vector<std::string> arg;
         std::istringstream woerter(aufruf);
         for (std::string w; woerter >> w;)

@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 
+#include "csv.h"
 #include "dokument.h"
 #include "lauf.h"
 #include "meldungen.h"
@@ -36,6 +37,11 @@ constexpr const char* kHilfe =
     "                     (Vorgabe: aus der Uhr)\n"
     "  --genau            Namen und Werte durch Tabulatoren getrennt, jeder Wert so kurz\n"
     "                     wie möglich und doch genau\n"
+    "  --csv              die Tabelle als CSV-Datei für Tabellenkalkulationen: Semikolon\n"
+    "                     zwischen den Zellen, Dezimalkomma, UTF-8 mit Byte-Order-Mark,\n"
+    "                     CR LF, eine Kopfzeile mit den Namen, jeder Wert so kurz wie\n"
+    "                     möglich und doch genau; wie \"Speichern als CSV…\" im\n"
+    "                     Tabellenfenster\n"
     "  --ergebnis         statt der Tabelle die Ergebnisse nach N Schritten, wie die\n"
     "                     \"Iteration\" des Hauptfensters sie zeigt\n"
     "  --bis BEDINGUNG    Abbruchbedingung, z. B. \"Y<0\" oder \"T >= 2,5\" (Vergleiche\n"
@@ -77,6 +83,7 @@ struct Aufruf {
     std::vector<std::pair<std::string, std::string>> startwerte;
     std::optional<std::uint32_t> saat;
     bool genau = false;
+    bool csv = false;
     bool ergebnis = false;
     bool hilfe = false;
     // --bis: nullopt keeps the model's own condition; an empty inner value runs without one.
@@ -140,6 +147,8 @@ Aufruf LeseAufruf(const std::vector<std::string>& arg) {
             a.saat = static_cast<std::uint32_t>(GanzeZahl(wert(), 0, UINT32_MAX, "--seed"));
         } else if (o == "--genau") {
             a.genau = true;
+        } else if (o == "--csv") {
+            a.csv = true;
         } else if (o == "--ergebnis") {
             a.ergebnis = true;
         } else if (o == "--bis") {
@@ -157,7 +166,8 @@ Aufruf LeseAufruf(const std::vector<std::string>& arg) {
     }
     if (a.hilfe) return a;
     if (dateien.size() != 1) throw Aufruffehler{"Es muss genau eine Modelldatei angegeben werden."};
-    if (a.genau && a.ergebnis) throw Aufruffehler{"--genau und --ergebnis schließen sich aus."};
+    if (int(a.genau) + int(a.ergebnis) + int(a.csv) > 1)
+        throw Aufruffehler{"--genau, --csv und --ergebnis schließen sich aus."};
     a.modell = dateien[0];
     return a;
 }
@@ -188,8 +198,9 @@ class Ausgabe {
   public:
     explicit Ausgabe(std::ostream& aus) : aus_(aus) {}
     std::string puffer;
-    void Zeile() {
-        puffer.push_back('\n');
+    // Ends a line: with a line break unless the line brought its own.
+    void Zeile(bool umbruch = true) {
+        if (umbruch) puffer.push_back('\n');
         if (puffer.size() > (1u << 16)) Leeren();
     }
     // Writes what is buffered; throws Ausgabefehler when the stream refuses it.
@@ -282,7 +293,12 @@ int Ergebnis(Lauf& lauf, const Modell& m, std::int64_t schritte, Ausgabe& ausgab
 
 void DatenZeile(const Modell& m, const Aufruf& a, const std::vector<std::int32_t>& spalten,
                 Ausgabe& ausgabe) {
-    if (a.genau) {
+    if (a.csv) {
+        std::vector<float> werte;
+        for (std::int32_t nr : spalten) werte.push_back(m.Variablen[std::size_t(nr)].Wert);
+        HaengeWerteAn(ausgabe.puffer, werte.data(), werte.size(), Austauschform::Csv);
+        ausgabe.Zeile(false);
+    } else if (a.genau) {
         GenaueDaten(m, spalten, ausgabe);
     } else {
         HaengeDatenZeileAn(ausgabe.puffer, m, spalten);
@@ -295,7 +311,13 @@ void DatenZeile(const Modell& m, const Aufruf& a, const std::vector<std::int32_t
 // the step that is no longer made.
 int Tabelle(Lauf& lauf, const Modell& m, const Aufruf& a, const std::vector<std::int32_t>& spalten,
             Ausgabe& ausgabe) {
-    if (a.genau) {
+    if (a.csv) {
+        std::vector<std::string> namen;
+        for (std::int32_t nr : spalten) namen.push_back(m.Variablen[std::size_t(nr)].Name);
+        ausgabe.puffer += kBom;
+        HaengeKopfAn(ausgabe.puffer, namen, Austauschform::Csv);
+        ausgabe.Zeile(false);
+    } else if (a.genau) {
         GenauerTitel(m, spalten, ausgabe);
     } else {
         ausgabe.puffer += TitelZeile(m, spalten);
