@@ -1,6 +1,9 @@
 #include "tabellenform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
@@ -8,6 +11,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -21,6 +25,7 @@
 #include "symbole.h"
 #include "tabellentext.h"
 #include "tabvarwahlform.h"
+#include "textdatei.h"
 #include "zahltext.h"
 
 namespace quintor {
@@ -74,10 +79,26 @@ TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& 
     HelpButton = knopf(333, "&Hilfe", [this] { hilfe_.Kontext(2); });
     OKBtn = knopf(413, "OK", &QDialog::accept);
     OKBtn->setDefault(true);
+    // As wide as their captions, in the same row; the window widens by them.
+    CsvBtn = knopf(493, "Speichern als CSV…", &TTabellenform::CsvBtnClick);
+    CsvBtn->resize(std::max(77, CsvBtn->sizeHint().width()), 27);
+    KalkulationBtn = knopf(CsvBtn->x() + CsvBtn->width() + 3, "Kopieren für Tabellenkalkulation",
+                           &TTabellenform::KalkulationBtnClick);
+    KalkulationBtn->resize(std::max(77, KalkulationBtn->sizeHint().width()), 27);
+    resize(KalkulationBtn->x() + KalkulationBtn->width() + 22, height());
+    CsvDialog = [this] {
+        QFileDialog d(this, QStringLiteral("Speichern als CSV"), QString(),
+                      QStringLiteral("CSV-Datei (*.csv)"));
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        d.setDefaultSuffix(QStringLiteral("csv"));
+        return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+    };
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(2); });
 
-    QWidget* reihe[] = {OKBtn, Memo1, CopyBtn, StopBtn, NeuBtn, WeiterBtn, HelpButton};
+    QWidget* reihe[] = {OKBtn,     Memo1,      CopyBtn, StopBtn,       NeuBtn,
+                        WeiterBtn, HelpButton, CsvBtn,  KalkulationBtn};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 }
 
@@ -133,6 +154,7 @@ void TTabellenform::Schreibe() {
 void TTabellenform::Leere() {
     Memo1->clear();
     puffer_.clear();
+    werte_.Leere();
     zeilen_ = 0;
     zeichen_ = 0;
 }
@@ -178,7 +200,9 @@ void TTabellenform::Arbeite() {
     };
     try {
         HaengeAn(QString::fromStdString(quintor::TitelZeile(modell_, spalten)));
+        werte_.Titel(modell_, spalten);
         HaengeAn(QString());
+        werte_.Leerzeile();
     } catch (const SpeicherErschoepft&) {
         fehlschlag();
     }
@@ -198,6 +222,7 @@ void TTabellenform::Arbeite() {
                 zeile.clear();
                 HaengeDatenZeileAn(zeile, modell_, spalten);
                 HaengeAn(QString::fromStdString(zeile));
+                werte_.Daten(modell_, spalten);
             }
         } catch (const SpeicherErschoepft&) {
             fehlschlag();
@@ -216,6 +241,7 @@ void TTabellenform::Arbeite() {
                 zeile.clear();
                 HaengeDatenZeileAn(zeile, modell_, spalten);
                 HaengeAn(QString::fromStdString(zeile));
+                werte_.Daten(modell_, spalten);
             } catch (const SpeicherErschoepft&) {
                 fehlschlag();
                 break;
@@ -255,7 +281,9 @@ void TTabellenform::WeiterBtnClick() {
     if (!Spalten().empty()) {
         try {
             HaengeAn(QString());
+            werte_.Leerzeile();
             HaengeAn(QString());
+            werte_.Leerzeile();
         } catch (const SpeicherErschoepft&) {
         }
     }
@@ -282,6 +310,51 @@ void TTabellenform::CopyBtnClick() {
     else
         dialoge_.Melde(Meldungsart::Warnung,
                        "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
+}
+
+std::optional<std::string> TTabellenform::Austauschtext(Austauschform form) {
+    Schreibe();
+    std::size_t von = 0, bis = werte_.Zeilenzahl();
+    const QTextCursor c = Memo1->textCursor();
+    if (c.hasSelection()) {
+        const QTextDocument* doc = Memo1->document();
+        const QTextBlock ende = doc->findBlock(c.selectionEnd());
+        von = std::size_t(doc->findBlock(c.selectionStart()).blockNumber());
+        // A marking that ends at the start of a line does not take that line.
+        bis = std::size_t(ende.blockNumber()) + (c.selectionEnd() > ende.position() ? 1 : 0);
+    }
+    if (!werte_.HatWerte(von, bis)) {
+        dialoge_.Melde(Meldungsart::Warnung, c.hasSelection()
+                                                 ? "Der markierte Ausschnitt enthält keine Werte."
+                                                 : "Die Tabelle enthält noch keine Werte.");
+        return std::nullopt;
+    }
+    return werte_.Text(form, von, bis);
+}
+
+void TTabellenform::CsvBtnClick() {
+    const std::optional<std::string> text = Austauschtext(Austauschform::Csv);
+    if (!text) return;
+    QString pfad = CsvDialog ? CsvDialog() : QString();
+    if (pfad.isEmpty()) return;
+    if (!QFileInfo(pfad).fileName().contains(QLatin1Char('.'))) {
+        pfad += QStringLiteral(".csv");
+        // The dialog asked about the name without extension, not about this file.
+        if (QFileInfo::exists(pfad) &&
+            !dialoge_.Frage("Die Datei " + QFileInfo(pfad).fileName().toStdString() +
+                            " existiert bereits.\nSoll sie überschrieben werden?"))
+            return;
+    }
+    // The whole file at once: a failure leaves the old file as it was.
+    std::string grund;
+    if (!ErsetzeDatei(pfad.toStdString(), *text, &grund))
+        dialoge_.Melde(Meldungsart::Fehler, "Die Datei " + pfad.toStdString() +
+                                                " kann nicht geschrieben werden.\n" + grund);
+}
+
+void TTabellenform::KalkulationBtnClick() {
+    if (const std::optional<std::string> text = Austauschtext(Austauschform::Tabulator))
+        QApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
 // ---- Window events ----
@@ -341,7 +414,8 @@ void TTabellenform::FormResize() {
     // The rule counts the height of the window with its frame.
     const int h = height() + kRahmenhoehe;
     Memo1->setGeometry(0, 0, width(), h - 70);
-    for (QPushButton* k : {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn})
+    for (QPushButton* k :
+         {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn, CsvBtn, KalkulationBtn})
         k->move(k->x(), h - 60);
 }
 

@@ -5,8 +5,12 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "csv.h"
 #include "dialogfenster.h"
 #include "lauf.h"
 
@@ -40,6 +44,11 @@ class TTabellenform : public TDialogFenster {
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton *StopBtn = nullptr, *WeiterBtn = nullptr, *NeuBtn = nullptr, *CopyBtn = nullptr,
                 *HelpButton = nullptr, *OKBtn = nullptr;
+    // For spreadsheets, right of the designed buttons: "Speichern als CSV…" and
+    // "Kopieren für Tabellenkalkulation".
+    QPushButton *CsvBtn = nullptr, *KalkulationBtn = nullptr;
+    // The name of the CSV file to write; tests replace it. Empty means cancelled.
+    std::function<QString()> CsvDialog;
 
     bool Fertig = false;
     bool SpeicherVoll = false;
@@ -53,6 +62,9 @@ class TTabellenform : public TDialogFenster {
     // The whole text as it stands, every line written so far included.
     QString Text();
     long long Zeilenzahl() const { return zeilen_; }
+    // The table's values for a spreadsheet: the marked lines when a part of the text is marked,
+    // else all. Without values a warning and nullopt.
+    std::optional<std::string> Austauschtext(Austauschform form);
     bool LaeuftGerade() const { return tiefe_ > 0; }
     long long Laeufe() const { return laeufe_; }
 
@@ -61,6 +73,8 @@ class TTabellenform : public TDialogFenster {
     void WeiterBtnClick();
     void NeuBtnClick();
     void CopyBtnClick();
+    void CsvBtnClick();
+    void KalkulationBtnClick();
     void FormActivate();
     void done(int ergebnis) override;
 
@@ -91,6 +105,7 @@ class TTabellenform : public TDialogFenster {
     Lauf lauf_;
     bool gewaehlt_ = false;  // the column dialog of this opening ended with OK
 
+    Tabellenwerte werte_;  // the values of every line, beside the text
     QString puffer_;
     long long zeilen_ = 0;   // lines in the text area and the buffer together
     long long zeichen_ = 0;  // their characters, line breaks included

@@ -329,6 +329,47 @@ class TabelleTest : public QObject {
         QCOMPARE(d.meldungen.size(), std::size_t{1});
     }
 
+    // For spreadsheets: all lines or the marked ones, one header also after "Weiter", the values
+    // as they were computed; the file written whole or not at all.
+    void CsvUndZwischenablageFuerTabellenkalkulation() {
+        Modell("N:=N+1/3", {"1"}, 2);
+        Waehle({"N"});
+        QVERIFY(Oeffne());
+        t->WeiterBtn->click();
+        t->KalkulationBtn->click();
+        QCOMPARE(QApplication::clipboard()->text(), "N\n1\n1,3333334\n1,6666667\n2\n");
+        QTemporaryDir ordner;
+        QString pfad = ordner.filePath("werte");
+        t->CsvDialog = [&pfad] { return pfad; };
+        t->CsvBtn->click();  // ".csv" added
+        QFile datei(pfad + ".csv");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(datei.readAll(), "\xEF\xBB\xBFN\r\n1\r\n1,3333334\r\n1,6666667\r\n2\r\n");
+        datei.close();
+        // Marked: from the middle of the second data line into the second title line.
+        QTextCursor c(t->Memo1->document()->findBlockByNumber(3));
+        c.movePosition(QTextCursor::Right);
+        c.setPosition(t->Memo1->document()->findBlockByNumber(6).position() + 2,
+                      QTextCursor::KeepAnchor);
+        t->Memo1->setTextCursor(c);
+        t->KalkulationBtn->click();
+        QCOMPARE(QApplication::clipboard()->text(), "N\n1,3333334\n");
+        pfad = ordner.filePath("fehlt/werte.csv");
+        t->CsvBtn->click();
+        QVERIFY(!QFile::exists(pfad));
+        QCOMPARE(d.meldungen.size(), std::size_t{1});
+        QVERIFY(
+            d.Texte().last().startsWith("Die Datei " + pfad + " kann nicht geschrieben werden.\n"));
+        // Lines without values: a warning, the clipboard as it was.
+        c.setPosition(t->Memo1->document()->findBlockByNumber(4).position());
+        c.setPosition(t->Memo1->document()->findBlockByNumber(7).position(),
+                      QTextCursor::KeepAnchor);
+        t->Memo1->setTextCursor(c);
+        t->KalkulationBtn->click();
+        QCOMPARE(d.Texte().last(), QString("Der markierte Ausschnitt enthält keine Werte."));
+        QCOMPARE(QApplication::clipboard()->text(), "N\n1,3333334\n");
+    }
+
     // Closing and "Stop" act after the current step: nothing is computed or written after it.
     void SchliessenUndStopWaehrendDesLaufs() {
         int zeilen = 0;
@@ -495,7 +536,7 @@ class TabelleTest : public QObject {
         QVERIFY(Angehalten());
     }
 
-    // The window's text is the batch runner's output, line for line.
+    // The window's text is the batch runner's output, line for line; its CSV is that of --csv.
     void GleicherTextWieQuintorBatch() {
         const char* kZufall = "X:=X+RANDOM(2)-1\nY:=RANDOM(1)/RANDOM(1)\nZ:=Z+RANDOM(X*Y)";
         const struct {
@@ -534,10 +575,12 @@ class TabelleTest : public QObject {
             // The seed right before the run; activating the main window would draw a new one.
             Waehle(fall.spalten.split(','), fall.k, [this] { D().Daten().Zufallszustand = 4711; });
             QString text;
+            std::string tabelle;
             const long long laeufe = t->Laeufe();
             Sobald([&] { return t->Laeufe() > laeufe && !t->LaeuftGerade(); },
                    [&] {
                        text = t->Text();
+                       tabelle = t->Austauschtext(Austauschform::Csv).value_or("");
                        t->OKBtn->click();
                    });
             // As the main window opens it: the start values taken over, then modal.
@@ -545,6 +588,10 @@ class TabelleTest : public QObject {
             t->exec();
             QVERIFY(auftraege.empty());
             QCOMPARE(QString::fromStdString(aus.str()), text + "\n");
+            arg.insert(arg.begin(), "--csv");
+            std::ostringstream csv, csvFehler;
+            QCOMPARE(Batchlauf(arg, csv, csvFehler), fall.rc);
+            QCOMPARE(csv.str(), tabelle);
         }
     }
 };
