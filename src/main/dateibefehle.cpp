@@ -1,11 +1,14 @@
 #include "dateibefehle.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include "ausdruck.h"
 #include "dialoge.h"
@@ -24,11 +27,25 @@ std::string Verbunden(const std::vector<std::string>& zeilen) {
 
 }  // namespace
 
+QString Beispielordner() {
+    QStringList orte{QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/../share/quintor/beispiele")};
+#ifdef QUINTOR_QUELLBEISPIELE
+    orte << QStringLiteral(QUINTOR_QUELLBEISPIELE);
+#endif
+    orte << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                      QStringLiteral("quintor/beispiele"),
+                                      QStandardPaths::LocateDirectory);
+    for (const QString& ort : orte)
+        if (QFileInfo(ort).isDir()) return QDir(ort).canonicalPath();
+    return QString();
+}
+
 Dateibefehle::Dateibefehle(Dokumentobjekt& dokument, Dialoge& dialoge, QWidget* fenster)
     : dokument_(dokument), dialoge_(dialoge), fenster_(fenster) {
     const QString filter = QStringLiteral("Simulation (*.sim)");
-    OeffnenDialog = [this, filter] {
-        QFileDialog d(fenster_, QStringLiteral("Öffnen"), QString(), filter);
+    OeffnenDialog = [this, filter](const QString& ordner) {
+        QFileDialog d(fenster_, QStringLiteral("Öffnen"), ordner, filter);
         d.setFileMode(QFileDialog::ExistingFile);
         d.setDefaultSuffix(QStringLiteral("sim"));
         return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
@@ -66,9 +83,9 @@ void Dateibefehle::Neu() {
     dokument_.Inhalt().Neu();
 }
 
-void Dateibefehle::Oeffnen() {
+void Dateibefehle::Oeffnen(const QString& ordner) {
     if (!Sicherungsfrage("Sollen die alten Daten gesichert werden?")) return;
-    const QString pfad = OeffnenDialog ? OeffnenDialog() : QString();
+    const QString pfad = OeffnenDialog ? OeffnenDialog(ordner) : QString();
     if (pfad.isEmpty()) return;
     if (!QFileInfo(pfad).isFile()) {
         dialoge_.Melde(Meldungsart::Fehler, "Die Datei existiert nicht!");
@@ -89,6 +106,17 @@ void Dateibefehle::Oeffnen() {
     if (StartwerteUebernehmen) StartwerteUebernehmen();
     // Empty lines the scan removed are an edit: the model then counts as changed.
     if (dok.Zeilen().size() == text->zeilen.size()) dok.Gesichert();
+}
+
+void Dateibefehle::Beispiele() {
+    const QString ordner = Beispielordner();
+    if (ordner.isEmpty()) {
+        dialoge_.Melde(Meldungsart::Fehler,
+                       "Der Ordner mit den Beispielmodellen wurde nicht gefunden.\n"
+                       "Öffnen Sie ein Modell mit \"Öffnen...\".");
+        return;
+    }
+    Oeffnen(ordner);
 }
 
 bool Dateibefehle::Speichern() {

@@ -19,14 +19,20 @@ namespace quintor {
 class Dialoge;
 class Dokumentobjekt;
 
+// The folder of the shipped lessons: the installed one beside the program, else the source
+// tree's when the program runs from its build folder, else one in the system's data folders;
+// empty when there is none.
+QString Beispielordner();
+
 class Dateibefehle {
   public:
     // `fenster` is the parent of the file and print dialogs.
     Dateibefehle(Dokumentobjekt& dokument, Dialoge& dialoge, QWidget* fenster);
     ~Dateibefehle();
 
-    // The file choices; tests replace them. An empty path means cancelled.
-    std::function<QString()> OeffnenDialog;
+    // The file choices; tests replace them. An empty path means cancelled. The open dialog
+    // starts in `ordner`, or where it last was when that is empty.
+    std::function<QString(const QString& ordner)> OeffnenDialog;
     std::function<QString()> SpeichernDialog;
     // The print dialog on the kept printer; tests replace it.
     std::function<bool(QPrinter&)> DruckDialog;
@@ -40,7 +46,9 @@ class Dateibefehle {
     bool Sicherungsfrage(const std::string& frage);
 
     void Neu();
-    void Oeffnen();
+    void Oeffnen(const QString& ordner = QString());
+    // Open in the folder of the shipped lessons.
+    void Beispiele();
     // False when nothing was saved (cancelled or failed).
     bool Speichern();
     bool SpeichernUnter();

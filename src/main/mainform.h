@@ -96,6 +96,8 @@ class TMainForm : public QMainWindow {
     QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr,
             *FileSaveAsItem = nullptr, *FilePrintItem = nullptr, *FilePrintSetupItem = nullptr,
             *FileExitItem = nullptr;
+    // "Beispiele...": the Open dialog in the folder of the shipped lessons.
+    QAction* Beispiele1 = nullptr;
     QAction *EditCutItem = nullptr, *EditCopyItem = nullptr, *EditPasteItem = nullptr,
             *Schrift1 = nullptr;
     QAction *Gleichungen = nullptr, *Kommentar1 = nullptr, *Startwerte1 = nullptr,
@@ -142,6 +144,7 @@ class TMainForm : public QMainWindow {
     // Commands.
     void FileNew() { dateien_->Neu(); }
     void FileOpen() { dateien_->Oeffnen(); }
+    void BeispieleClick() { dateien_->Beispiele(); }
     void FileSave() { dateien_->Speichern(); }
     void FileSaveAs() { dateien_->SpeichernUnter(); }
     void FilePrint();

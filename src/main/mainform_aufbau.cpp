@@ -215,6 +215,8 @@ void BaueMenue(TMainForm& f) {
     f.FileNewItem = eintrag(f.FileMenu, "&Neu", "Eine neue Datei erzeugen", &TMainForm::FileNew);
     f.FileOpenItem =
         eintrag(f.FileMenu, "&Öffnen...", "Eine bestehende Datei öffnen", &TMainForm::FileOpen);
+    f.Beispiele1 = eintrag(f.FileMenu, "Beis&piele...", "Ein Beispielmodell öffnen",
+                           &TMainForm::BeispieleClick);
     f.FileSaveItem =
         eintrag(f.FileMenu, "&Speichern", "Aktuelle Datei speichern", &TMainForm::FileSave);
     f.FileSaveAsItem =

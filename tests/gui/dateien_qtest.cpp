@@ -3,10 +3,12 @@
 // for byte.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cerrno>
 #include <memory>
 
@@ -57,7 +59,7 @@ class DateienTest : public QObject {
     const Graphwerte& G() { return Dok().Graph(); }
     // Opens a file; the comment window that a .doc brings is closed again.
     void Oeffne(const QString& pfad, QStringList* fenster = nullptr) {
-        f->Dateien().OeffnenDialog = [pfad] { return pfad; };
+        f->Dateien().OeffnenDialog = [pfad](const QString&) { return pfad; };
         QStringList titel;
         if (QFile::exists(QFileInfo(pfad).path() + "/" + QFileInfo(pfad).completeBaseName() +
                           ".doc"))
@@ -91,7 +93,11 @@ class DateienTest : public QObject {
 
     // The examples are opened, run and saved by the program without a byte changed.
     void BeispieleBleibenByteGleich() {
-        for (const char* name : {"oszillator", "fall", "wachstum"}) {
+        const QStringList namen =
+            QDir(QStringLiteral(QUINTOR_BEISPIELE), QStringLiteral("*.sim")).entryList();
+        QVERIFY(namen.size() >= 15);
+        for (QString name : namen) {
+            name.chop(4);
             for (const char* endung : {".sim", ".ini", ".doc"})
                 QVERIFY(QFile::copy(QStringLiteral(QUINTOR_BEISPIELE "/") + name + endung,
                                     Pfad(name + QString(endung))));
@@ -110,6 +116,43 @@ class DateienTest : public QObject {
                 QCOMPARE(Bytes(Pfad(name + QString(endung))),
                          Bytes(QStringLiteral(QUINTOR_BEISPIELE "/") + name + endung));
         }
+    }
+
+    // "Beispiele..." starts the Open dialog in the lessons' folder; plain Open does not.
+    void BeispieleImBeispielordner() {
+        const QString beispiele = QDir(QStringLiteral(QUINTOR_BEISPIELE)).canonicalPath();
+        QCOMPARE(Beispielordner(), beispiele);
+        QString start;
+        QTimer wecker;
+        connect(&wecker, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                start = dialog->directory().canonicalPath();
+                wecker.stop();
+                dialog->reject();
+            }
+        });
+        wecker.start(10);
+        f->BeispieleClick();
+        QCOMPARE(start, beispiele);
+        QVERIFY(Datei().isEmpty());
+
+        QString gefragt = "(nicht gefragt)";
+        f->Dateien().OeffnenDialog = [&](const QString& ordner) {
+            gefragt = ordner;
+            return ordner + "/zerfall.sim";
+        };
+        QStringList fenster;
+        test::SchliesseDialoge(&fenster, 1);
+        f->BeispieleClick();
+        QCOMPARE(gefragt, beispiele);
+        QCOMPARE(fenster, QStringList{"Kommentar"});
+        QCOMPARE(Datei(), beispiele + "/zerfall.sim");
+        f->Dateien().OeffnenDialog = [&](const QString& ordner) {
+            gefragt = ordner;
+            return QString();
+        };
+        f->FileOpen();
+        QCOMPARE(gefragt, QString());
     }
 
     void NeuesModellSpeichernUndWiederOeffnen() {
@@ -230,7 +273,7 @@ class DateienTest : public QObject {
         // Open asks as well; a missing file is refused.
         Modell("Y:=1");
         d.antworten = {false};
-        f->Dateien().OeffnenDialog = [this] { return Pfad("fehlt.sim"); };
+        f->Dateien().OeffnenDialog = [this](const QString&) { return Pfad("fehlt.sim"); };
         f->FileOpen();
         QCOMPARE(d.Texte(), QStringList{"Die Datei existiert nicht!"});
         QCOMPARE(f->Memo1->toPlainText(), QString("Y:=1"));
@@ -377,7 +420,7 @@ class DateienTest : public QObject {
         const QString begleiter = Pfad("m" + endung);
         Schreibe(Pfad("m.sim"), "X:=X+1");
         Schreibe(begleiter, inhalt);
-        f->Dateien().OeffnenDialog = [this] { return Pfad("m.sim"); };
+        f->Dateien().OeffnenDialog = [this](const QString&) { return Pfad("m.sim"); };
         f->FileOpen();  // no comment window comes up
         QCOMPARE(d.Texte(),
                  QStringList{"Die Datei " + begleiter + " ist keine " + art + ":\n" + grund});
