@@ -42,10 +42,6 @@ TEST(Csv, BytesEinerKleinenTabelleUndIhrerFortsetzung) {
     EXPECT_EQ(w.Text(Austauschform::Tabulator, 3, 9), "Y\tX\n0,1\t1E+30\n0,33333334\t-0\n");
     EXPECT_EQ(w.Text(Austauschform::Tabulator, 2, 3), "Y\tX\n-1,5E-07\t0,5\n");
     EXPECT_FALSE(w.HatWerte(4, 8));
-    EXPECT_TRUE(w.HatWerte(4, 9));
-    w.Leere();
-    EXPECT_EQ(w.Zeilenzahl(), 0u);
-    EXPECT_EQ(w.Text(Austauschform::Csv), std::string(kBom));
 }
 
 TEST(Csv, NamenWerdenZitiertWoNoetig) {
