@@ -83,7 +83,7 @@ done
 # Package fields. The names in Depends, one a line, without versions and alternatives' bars.
 abh=$(dpkg-deb -f "$DEB" Depends)
 namen=$(tr ',|' '\n\n' <<<"$abh" | sed -e 's/(.*)//' -e 's/:any//' -e 's/[[:space:]]//g')
-for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n \
+for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation qt6-translations-l10n \
     qt6-qpa-plugins; do
     grep -qx -- "$p" <<<"$namen" || fehler "Das Paket hängt nicht von $p ab (Depends: $abh)."
 done

@@ -1,7 +1,7 @@
 # Installs the Debian packages a script needs, when they are missing. Sourced by run.sh and test.sh.
 
 # Packages by purpose.
-PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev"
+PAKETE_BAUEN="g++ cmake make ninja-build ccache pkg-config qt6-base-dev qt6-svg-dev"
 PAKETE_LAUFEN="qt6-translations-l10n fonts-liberation qt6-qpa-plugins"
 PAKETE_TESTEN="libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth"
 PAKETE_FUZZ="clang libclang-rt-14-dev"

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
@@ -99,6 +100,7 @@ TGraphForm::TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     BehaltenKnopf->setToolTip(QStringLiteral("Kurven behalten"));
     connect(BehaltenKnopf, &QToolButton::toggled, this, &TGraphForm::BehaltenKnopfClick);
     KurvenWahl = new TKurvenWahlForm(this);
+    BaueBildbefehle();
     // F1 only opens the topic; unlike the button it leaves a run going.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
@@ -260,11 +262,12 @@ void TGraphForm::Loeschen() {
 }
 
 void TGraphForm::Messdaten() {
+    messpunkte_.clear();
     if (dokument_.Inhalt().Messdatei.empty()) return;
     const QString pfad = QString::fromStdString(dokument_.Inhalt().Messdatei);
     QString problem;
     const std::string inhalt = LiesMessdatei(pfad, MessdateiHoechstens, problem);
-    const quintor::Messdaten daten = LeseMessdaten(inhalt);
+    quintor::Messdaten daten = LeseMessdaten(inhalt);
     if (problem.isEmpty() && !daten.vollstaendig)
         problem = QStringLiteral(
                       "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
@@ -272,6 +275,7 @@ void TGraphForm::Messdaten() {
                       .arg(pfad);
     for (const auto& [mx, my] : daten.punkte)
         Sicher([&] { Koordinatensystem1->KaestchenZeichnen(mx, my); });
+    messpunkte_ = std::move(daten.punkte);
     // Once per opening of the window, and the run goes on.
     if (!problem.isEmpty() && !messfehlerGemeldet_) {
         messfehlerGemeldet_ = true;
@@ -405,7 +409,10 @@ void TGraphForm::GrenzenKnopfClick() {
 }
 
 void TGraphForm::LoeschKnopfClick() {
+    // A saved picture shows what the window shows: nothing of what was cleared.
     kurvenbuch_.LoescheBehaltene();
+    kurvenbuch_.LoescheAktuellePunkte();
+    messpunkte_.clear();
     Loeschen();
 }
 

@@ -9,14 +9,19 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "dialogfenster.h"
 #include "dokument.h"
 #include "kurven.h"
 #include "lauf.h"
 
+class QAction;
 class QFrame;
 class QLabel;
+class QPrinter;
 class QToolButton;
 
 namespace quintor {
@@ -28,12 +33,14 @@ class TGrenzenForm;
 class TKoordinatensystem;
 class TKurvenWahlForm;
 class TVarWahlForm;
+struct Graphinhalt;
 
 class TGraphForm : public TDialogFenster {
     Q_OBJECT
 
   public:
     TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe, QWidget* parent = nullptr);
+    ~TGraphForm() override;
 
     // The windows this one works with, known once all are created.
     void SetzeFenster(TVarWahlForm* varwahl, TGrenzenForm* grenzen);
@@ -62,6 +69,15 @@ class TGraphForm : public TDialogFenster {
     // mouse is not over the picture.
     QLabel* Meldungslabel = nullptr;
     TKurvenWahlForm* KurvenWahl = nullptr;
+    // In the menu of the copy button: the picture into a file, and onto paper.
+    QAction *BildSpeichernAktion = nullptr, *DruckenAktion = nullptr;
+
+    // The choices of the picture and print commands; tests replace them. The file name (empty:
+    // cancelled), the width of a PNG picture for a window of the given width (0: cancelled),
+    // the print dialog on the kept printer.
+    std::function<QString()> BildDateiDialog;
+    std::function<int(int)> BildbreiteDialog;
+    std::function<bool(QPrinter&)> DruckDialog;
 
     void InitVar();
     void Loeschen();
@@ -83,6 +99,11 @@ class TGraphForm : public TDialogFenster {
     const Kurvenbuch& Kurven() const { return kurvenbuch_; }
     // Where the legend was drawn last (empty: none).
     QRect Legende() const { return legende_; }
+    // What a saved or printed picture shows: the recorded runs, the measured points of the
+    // last run, the axes as the window has them.
+    Graphinhalt Bildinhalt() const;
+    // The measured points drawn at the start of the last run.
+    const std::vector<std::pair<float, float>>& Messpunkte() const { return messpunkte_; }
 
     // Called after every step of a run, before the pending events are handled: lets a test act
     // at a chosen step as a click between two steps would.
@@ -103,6 +124,8 @@ class TGraphForm : public TDialogFenster {
     void HilfeKnopfClick();
     void KurvenKnopfClick();
     void BehaltenKnopfClick(bool an);
+    void BildSpeichernClick();
+    void GraphDruckenClick();
     void FormActivate();
     void done(int ergebnis) override;
 
@@ -126,6 +149,9 @@ class TGraphForm : public TDialogFenster {
     // The start of a run: the start point of every curve, recorded when the run is a new one.
     void Startpunkte(bool neuerLauf);
     void ZeichneLegende();
+    // The pixel of the current run's first point, which the legend keeps away from.
+    QPoint Legendenstart() const;
+    void BaueBildbefehle();
     void ZeigeMeldung(bool zeigen);
     void FormResize();
     void Koordinatensystem1MouseDown(int x, int y);
@@ -163,6 +189,8 @@ class TGraphForm : public TDialogFenster {
     std::array<QColor, kKurvenHoechstens> farben_{};
     std::array<QPoint, kKurvenHoechstens> stift_{};  // the further curves' own pens
     std::array<bool, kKurvenHoechstens> stiftGueltig_{};
+    std::vector<std::pair<float, float>> messpunkte_;
+    std::unique_ptr<QPrinter> drucker_;  // kept with its settings between printouts
 };
 
 }  // namespace quintor

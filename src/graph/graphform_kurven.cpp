@@ -124,14 +124,18 @@ void TGraphForm::ZeichneLegende() {
         namen.push_back(QString::fromStdString(
             modell_.Variablen[static_cast<std::size_t>(kurven_[static_cast<std::size_t>(k)])]
                 .Name));
-    // Away from the current run's first point.
+    legende_ = kurvenbuch_.ZeichneLegende(*ks, namen, Legendenstart());
+}
+
+QPoint TGraphForm::Legendenstart() const {
+    const TKoordinatensystem* ks = Koordinatensystem1;
     QPoint start(ks->xPixel(0), ks->yPixel(0));
     const Kurvenlauf& lauf = kurvenbuch_.Aktuell();
     try {
         if (lauf.Punkte() > 0) start = ks->Pixel(lauf.werte[0], lauf.werte[1]);
     } catch (const Pixelfehler&) {
     }
-    legende_ = kurvenbuch_.ZeichneLegende(*ks, namen, start);
+    return start;
 }
 
 void TGraphForm::ZeigeMeldung(bool zeigen) {

@@ -396,11 +396,19 @@ void TKoordinatensystem::Skalieren() {
 }
 
 void TKoordinatensystem::RasterZeichnen() {
-    const int n = rasteranzahl_;
     BildAnpassen();
-    if (n <= 0 || bild_.isNull()) return;
+    if (rasteranzahl_ <= 0 || bild_.isNull()) return;
     QPainter maler(&bild_);
     maler.setRenderHint(QPainter::Antialiasing, false);
+    MaleRaster(maler);
+    maler.end();
+    Geaendert(bild_.rect());
+}
+
+void TKoordinatensystem::MaleRaster(QPainter& maler) const {
+    const int n = rasteranzahl_;
+    if (n <= 0) return;
+    maler.save();
     maler.setFont(font());
     const QPen raster(ksFarbe_, 1, Qt::DotLine);
     const QFontMetrics fm(font());
@@ -437,8 +445,7 @@ void TKoordinatensystem::RasterZeichnen() {
             schreibe(2, q - fm.height() / 2, t);
         }
     }
-    maler.end();
-    Geaendert(bild_.rect());
+    maler.restore();
 }
 
 void TKoordinatensystem::Kopieren() {

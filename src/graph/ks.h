@@ -93,6 +93,9 @@ class TKoordinatensystem : public QWidget {
 
     void Skalieren();
     void RasterZeichnen();
+    // The grid and its labels with any painter whose coordinates are this control's pixels (a
+    // picture of another size scales the painter).
+    void MaleRaster(QPainter& maler) const;
     void Kopieren();  // the picture onto the clipboard as an image
 
     // For the owner: the whole picture to white (the panel's colour), text in the control's

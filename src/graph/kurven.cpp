@@ -202,6 +202,15 @@ void Kurvenbuch::ZeichneBehaltene(TKoordinatensystem& ks,
 
 QRect Kurvenbuch::ZeichneLegende(TKoordinatensystem& ks, const std::vector<QString>& kurvennamen,
                                  QPoint start) const {
+    if (kurvennamen.size() <= 1 && behaltene_.empty()) return {};
+    QRect kasten;
+    ks.Uebermalen(ks.Bild().rect(),
+                  [&](QPainter& maler) { kasten = MaleLegende(maler, ks, kurvennamen, start); });
+    return kasten;
+}
+
+QRect Kurvenbuch::MaleLegende(QPainter& maler, const TKoordinatensystem& ks,
+                              const std::vector<QString>& kurvennamen, QPoint start) const {
     const int kurven = static_cast<int>(kurvennamen.size());
     const bool laeufe = !behaltene_.empty();
     if (kurven <= 1 && !laeufe) return {};
@@ -260,7 +269,9 @@ QRect Kurvenbuch::ZeichneLegende(TKoordinatensystem& ks, const std::vector<QStri
         }
     }
     const QColor graphFarbe = ks.GraphFarbe(), ksFarbe = ks.KSFarbe();
-    ks.Uebermalen(kasten.adjusted(-1, -1, 1, 1), [&](QPainter& maler) {
+    maler.save();
+    maler.setFont(ks.font());
+    {
         maler.fillRect(kasten, Qt::white);
         maler.setPen(ksFarbe);
         maler.drawRect(kasten.adjusted(0, 0, -1, -1));
@@ -277,7 +288,8 @@ QRect Kurvenbuch::ZeichneLegende(TKoordinatensystem& ks, const std::vector<QStri
             maler.drawText(kasten.left() + kRand + markenBreite + 2, y + fm.ascent(), z.text);
             y += zeilenhoehe;
         }
-    });
+    }
+    maler.restore();
     return kasten;
 }
 

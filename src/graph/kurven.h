@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -84,6 +85,12 @@ class Kurvenbuch {
     // when some are kept. Nothing otherwise; returns where it was drawn.
     QRect ZeichneLegende(TKoordinatensystem& ks, const std::vector<QString>& kurvennamen,
                          QPoint start) const;
+    // The same legend with any painter in the control's pixel coordinates (a saved or printed
+    // picture).
+    QRect MaleLegende(QPainter& maler, const TKoordinatensystem& ks,
+                      const std::vector<QString>& kurvennamen, QPoint start) const;
+    // "Zeichnung löschen": the current run's points go; a run still going on records on.
+    void LoescheAktuellePunkte() { aktuell_.werte.clear(); }
 
   private:
     void Ausduennen();
