@@ -13,7 +13,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DQUINTOR_FUZZ=ON -DQUINTOR_GUI=OFF -DQUINTOR_TESTS=OFF -DQUINTOR_BENCH=OFF >/dev/null
 cmake --build build-fuzz
 
-ziele=(rechte_seite modell zahltext profil textdatei messdatei)
+ziele=(rechte_seite modell zahltext profil textdatei messdatei messtext)
 parallel=$(nproc)
 status=0
 lauf() {

@@ -9,6 +9,7 @@
 #include "messdatei.h"
 
 using namespace quintor;
+using namespace std::string_literals;
 
 namespace {
 
@@ -71,8 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"Windows1252", "H\xF6he;x\n1;2", {{1, 2}}, "Höhe", "x"},
         Fall{"Anfuehrungszeichen", "\"1,5\";\" 2\";\n", {{1.5f, 2}}},
         Fall{"SchlechteZeilenGezaehlt",
-             "x;y\n1;2\nabc\n3;\n4;5;\n1.000,5;2\n\n;;\n6;7\n1e39;1\n1e-50;8",
-             {{1, 2}, {4, 5}, {6, 7}, {0, 8}},
+             "x;y\n1;2\nabc\n3;\n4;5;\n1.000,5;2\n\n;;\n6;7\n1e39;1\n1e-50;8\n0,"s +
+                 std::string(400, '0') + "1;9",
+             {{1, 2}, {4, 5}, {6, 7}, {0, 8}, {0, 9}},
              "x",
              "y",
              4}),

@@ -1,9 +1,8 @@
 #include "messdatei.h"
 
+#include <algorithm>
 #include <bit>
-#include <cfloat>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -215,16 +214,23 @@ Felder Zerlege(std::string_view zeile, char trenner) {
 std::optional<float> Zahl(std::string_view t, std::string& puffer) {
     puffer.clear();
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        if (t[i] == '-') puffer.push_back('-');
-        ++i;
-    }
+    const bool negativ = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    if (negativ) puffer.push_back('-');
+    // The decimal order of the first digit that is not zero, for values beyond the single range.
+    long long ordnung = 0;
     std::size_t ziffern = 0;
-    bool komma = false;
+    bool komma = false, signifikant = false;
     for (; i < t.size(); ++i) {
         if (IstZiffer(t[i])) {
             ++ziffern;
             puffer.push_back(t[i]);
+            if (!signifikant && t[i] != '0') {
+                signifikant = true;
+                if (komma) --ordnung;
+            } else if (signifikant != komma) {
+                ordnung += signifikant ? 1 : -1;  // integer digits raise it, leading zeros lower it
+            }
         } else if ((t[i] == '.' || t[i] == ',') && !komma) {
             komma = true;
             puffer.push_back('.');
@@ -233,24 +239,27 @@ std::optional<float> Zahl(std::string_view t, std::string& puffer) {
         }
     }
     if (ziffern == 0) return std::nullopt;
+    long long exponent = 0;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         puffer.push_back('e');
-        if (++i < t.size() && (t[i] == '+' || t[i] == '-')) puffer.push_back(t[i++]);
+        const bool minus = ++i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) puffer.push_back(t[i++]);
         const std::size_t anfang = i;
-        while (i < t.size() && IstZiffer(t[i])) puffer.push_back(t[i++]);
+        for (; i < t.size() && IstZiffer(t[i]); ++i) {
+            puffer.push_back(t[i]);
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1'000'000'000'000LL);
+        }
         if (i == anfang) return std::nullopt;
+        if (minus) exponent = -exponent;
     }
     if (i != t.size()) return std::nullopt;
     const char* ende = puffer.data() + puffer.size();
     float wert = 0;
     auto [p, fehler] = std::from_chars(puffer.data(), ende, wert);
     if (fehler == std::errc{} && p == ende) return wert;
-    if (fehler != std::errc::result_out_of_range) return std::nullopt;
-    // Too small for a single (or beyond it): a tiny value rounds to zero, a huge one is no value.
-    double d = 0;
-    auto [q, fehlerD] = std::from_chars(puffer.data(), ende, d);
-    if (fehlerD == std::errc{} && q == ende && std::fabs(d) <= FLT_MAX)
-        return static_cast<float>(d);
+    // Too small for a single, it is zero; beyond it, no value.
+    if (fehler == std::errc::result_out_of_range && ordnung + exponent < 0)
+        return negativ ? -0.0f : 0.0f;
     return std::nullopt;
 }
 
