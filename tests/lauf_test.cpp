@@ -155,7 +155,7 @@ TEST(Lauf, ZeilenschritteGleichenDemSchritt) {
             EXPECT_EQ(t[0].m.Zufallszustand, t[1].m.Zufallszustand);
         }
     }
-    EXPECT_EQ(dateien.size(), 4u);
+    EXPECT_EQ(dateien.size(), 21u);
 }
 
 // A value beyond the single range in a line: the variable keeps its value, the step ends there
