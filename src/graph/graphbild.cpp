@@ -194,6 +194,7 @@ bool SpeichereGraphbild(const QString& pfad, const Graphinhalt& inhalt, int brei
         QSvgGenerator svg;
         svg.setOutputDevice(&puffer);
         svg.setSize(groesse);
+        svg.setResolution(96);  // one pixel of the window is one CSS pixel
         svg.setViewBox(QRect(QPoint(0, 0), groesse));
         svg.setTitle(QStringLiteral("Graph"));
         svg.setDescription(inhalt.vName + QStringLiteral(" über ") + inhalt.hName);

@@ -151,7 +151,10 @@ class GraphbildTest : public QObject {
             drucker.setOutputFileName(pdf);
             return true;
         };
-        g->GraphDruckenClick();
+        // Ctrl+P in the graph window, as the menu shows.
+        QVERIFY(QTest::qWaitForWindowActive(g));
+        QTest::keyClick(g, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(QFile::exists(pdf));
         QVERIFY(d.meldungen.empty());
         const QStringList kopf = Graphkopf("/tmp/gerade.sim", g->Bildinhalt(), QDate(2026, 3, 5));
         QCOMPARE(kopf, QStringList({"/tmp/gerade.sim",
