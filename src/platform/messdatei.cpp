@@ -31,8 +31,6 @@ Messdaten LeseMessdaten(std::string_view bytes) {
 
 namespace {
 
-// ---- Text of measured data -----------------------------------------------------------------
-
 constexpr std::string_view kUtf8Marke = "\xEF\xBB\xBF";
 constexpr std::size_t kLaengsterName = 80;
 
@@ -106,11 +104,14 @@ bool IstUtf8(std::string_view s) {
 }
 
 // The text as UTF-16 decoded to UTF-8, or the bytes themselves (UTF-8 or Windows-1252, told
-// apart only where it matters: in the column names). false for an encoding we cannot read.
+// apart only where it matters: in the column names). `bekannt` is false for an encoding we
+// cannot read.
 struct Dekodiert {
-    std::string eigen;  // holds the text when it had to be converted
-    std::string_view text;
+    std::string umgewandelt;
+    std::string_view roh;
+    bool utf16 = false;
     bool bekannt = true;
+    std::string_view Text() const { return utf16 ? std::string_view(umgewandelt) : roh; }
 };
 
 Dekodiert Dekodiere(std::string_view bytes) {
@@ -123,10 +124,10 @@ Dekodiert Dekodiere(std::string_view bytes) {
         d.bekannt = false;
         return d;
     }
-    bool utf16 = false, klein = false;
+    bool klein = false;
     std::string_view rest = bytes;
     if (anfang("\xFF\xFE"sv) || anfang("\xFE\xFF"sv)) {
-        utf16 = true;
+        d.utf16 = true;
         klein = bytes[0] == '\xFF';
         rest = bytes.substr(2);
     } else if (bytes.find('\0') != std::string_view::npos) {
@@ -135,20 +136,18 @@ Dekodiert Dekodiere(std::string_view bytes) {
         for (std::size_t i = 0; i < bytes.size(); ++i)
             if (bytes[i] == '\0') ++(i % 2 == 0 ? gerade : ungerade);
         const std::size_t paare = bytes.size() / 2;
-        utf16 = bytes.size() % 2 == 0 &&
-                ((gerade == 0 && ungerade * 2 >= paare) || (ungerade == 0 && gerade * 2 >= paare));
+        d.utf16 = bytes.size() % 2 == 0 && ((gerade == 0 && ungerade * 2 >= paare) ||
+                                            (ungerade == 0 && gerade * 2 >= paare));
         klein = gerade == 0;
-        if (!utf16) {
+        if (!d.utf16) {
             d.bekannt = false;
             return d;
         }
     }
-    if (utf16) {
-        d.eigen = Utf16ZuUtf8(rest, klein);
-        d.text = d.eigen;
-    } else {
-        d.text = anfang(kUtf8Marke) ? bytes.substr(kUtf8Marke.size()) : bytes;
-    }
+    if (d.utf16)
+        d.umgewandelt = Utf16ZuUtf8(rest, klein);
+    else
+        d.roh = anfang(kUtf8Marke) ? bytes.substr(kUtf8Marke.size()) : bytes;
     return d;
 }
 
@@ -339,7 +338,7 @@ Messformat ErkenneMessformat(std::string_view bytes) {
         return bytes.substr(0, 4) == "\xFF\xFE\0\0"sv || bytes.substr(0, 4) == "\0\0\xFE\xFF"sv
                    ? Messformat::Text
                    : Messformat::Binaer;
-    return SiehtAusWieText(d.text) ? Messformat::Text : Messformat::Binaer;
+    return SiehtAusWieText(d.Text()) ? Messformat::Text : Messformat::Binaer;
 }
 
 Messtext LeseMesstext(std::string_view bytes, std::size_t hoechstens) {
@@ -349,10 +348,10 @@ Messtext LeseMesstext(std::string_view bytes, std::size_t hoechstens) {
         m.fehler = Messtextfehler::UnbekannteKodierung;
         return m;
     }
-    const bool kommaTrennt = KommaTrennt(d.text);
+    const bool kommaTrennt = KommaTrennt(d.Text());
     bool erste = true;
     std::string puffer;
-    JedeZeile(d.text, [&](std::string_view zeile) {
+    JedeZeile(d.Text(), [&](std::string_view zeile) {
         if (IstLeereZeile(zeile)) return true;
         const Felder f = Zerlege(zeile, Trenner(zeile, kommaTrennt));
         const std::optional<float> x =
@@ -364,7 +363,7 @@ Messtext LeseMesstext(std::string_view bytes, std::size_t hoechstens) {
             ++m.gefunden;
             m.mehrSpalten = m.mehrSpalten || f.weitere;
         } else if (erste && !BeginntMitZahl(zeile)) {
-            const bool utf8 = IstUtf8(d.text);
+            const bool utf8 = IstUtf8(d.Text());
             m.kopfX = Name(f.feld[0], utf8);
             if (f.anzahl > 1) m.kopfY = Name(f.feld[1], utf8);
         } else {
