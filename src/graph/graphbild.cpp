@@ -197,7 +197,8 @@ bool SpeichereGraphbild(const QString& pfad, const Graphinhalt& inhalt, int brei
         svg.setResolution(96);  // one pixel of the window is one CSS pixel
         svg.setViewBox(QRect(QPoint(0, 0), groesse));
         svg.setTitle(QStringLiteral("Graph"));
-        svg.setDescription(inhalt.vName + QStringLiteral(" über ") + inhalt.hName);
+        if (!inhalt.hName.isEmpty())
+            svg.setDescription(inhalt.vName + QStringLiteral(" über ") + inhalt.hName);
         QPainter maler;
         if (!maler.begin(&svg)) {
             fehler = QStringLiteral("Das Bild %1 konnte nicht erzeugt werden.").arg(ort);

@@ -1,7 +1,7 @@
 // The graph window: runs the model on its own and plots one variable against another after
 // every step, as a line or as points, until the horizontal variable reaches the right limit or
 // the user halts it; shows measured data, coordinates under the mouse, zooms to a dragged
-// rectangle and copies its picture.
+// rectangle and copies, saves and prints its picture.
 #pragma once
 
 #include <QPoint>
