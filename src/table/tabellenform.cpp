@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -23,6 +25,7 @@
 #include "meldungen.h"
 #include "schrift.h"
 #include "symbole.h"
+#include "tabellendruck.h"
 #include "tabellentext.h"
 #include "tabvarwahlform.h"
 #include "textdatei.h"
@@ -85,7 +88,10 @@ TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& 
     KalkulationBtn = knopf(CsvBtn->x() + CsvBtn->width() + 3, "Kopieren für Tabellenkalkulation",
                            &TTabellenform::KalkulationBtnClick);
     KalkulationBtn->resize(std::max(77, KalkulationBtn->sizeHint().width()), 27);
-    resize(KalkulationBtn->x() + KalkulationBtn->width() + 22, height());
+    DruckBtn = knopf(KalkulationBtn->x() + KalkulationBtn->width() + 3, "Tabelle drucken",
+                     &TTabellenform::DruckBtnClick);
+    DruckBtn->resize(std::max(77, DruckBtn->sizeHint().width()), 27);
+    resize(DruckBtn->x() + DruckBtn->width() + 22, height());
     CsvDialog = [this] {
         QFileDialog d(this, QStringLiteral("Speichern als CSV"), QString(),
                       QStringLiteral("CSV-Datei (*.csv)"));
@@ -94,13 +100,20 @@ TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& 
         d.setDefaultSuffix(QStringLiteral("csv"));
         return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
     };
+    DruckDialog = [this](QPrinter& drucker) {
+        return QPrintDialog(&drucker, this).exec() == QDialog::Accepted;
+    };
+    auto* drucken = new QShortcut(QKeySequence::Print, this);
+    connect(drucken, &QShortcut::activated, this, &TTabellenform::DruckBtnClick);
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(2); });
 
-    QWidget* reihe[] = {OKBtn,     Memo1,      CopyBtn, StopBtn,       NeuBtn,
-                        WeiterBtn, HelpButton, CsvBtn,  KalkulationBtn};
+    QWidget* reihe[] = {OKBtn,     Memo1,      CopyBtn, StopBtn,        NeuBtn,
+                        WeiterBtn, HelpButton, CsvBtn,  KalkulationBtn, DruckBtn};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 }
+
+TTabellenform::~TTabellenform() = default;
 
 void TTabellenform::SetzeFenster(TTabVarWahlForm* auswahl) {
     auswahl_ = auswahl;
@@ -312,23 +325,28 @@ void TTabellenform::CopyBtnClick() {
                        "Sie müssen zuerst den gewünschten Ausschnitt markieren!");
 }
 
+std::pair<std::size_t, std::size_t> TTabellenform::Ausschnitt() const {
+    const QTextCursor c = Memo1->textCursor();
+    if (!c.hasSelection()) return {0, werte_.Zeilenzahl()};
+    const QTextDocument* doc = Memo1->document();
+    const QTextBlock ende = doc->findBlock(c.selectionEnd());
+    // A marking that ends at the start of a line does not take that line.
+    return {std::size_t(doc->findBlock(c.selectionStart()).blockNumber()),
+            std::size_t(ende.blockNumber()) + (c.selectionEnd() > ende.position() ? 1 : 0)};
+}
+
+bool TTabellenform::HatWerte(std::size_t von, std::size_t bis) {
+    if (werte_.HatWerte(von, bis)) return true;
+    dialoge_.Melde(Meldungsart::Warnung, Memo1->textCursor().hasSelection()
+                                             ? "Der markierte Ausschnitt enthält keine Werte."
+                                             : "Die Tabelle enthält noch keine Werte.");
+    return false;
+}
+
 std::optional<std::string> TTabellenform::Austauschtext(Austauschform form) {
     Schreibe();
-    std::size_t von = 0, bis = werte_.Zeilenzahl();
-    const QTextCursor c = Memo1->textCursor();
-    if (c.hasSelection()) {
-        const QTextDocument* doc = Memo1->document();
-        const QTextBlock ende = doc->findBlock(c.selectionEnd());
-        von = std::size_t(doc->findBlock(c.selectionStart()).blockNumber());
-        // A marking that ends at the start of a line does not take that line.
-        bis = std::size_t(ende.blockNumber()) + (c.selectionEnd() > ende.position() ? 1 : 0);
-    }
-    if (!werte_.HatWerte(von, bis)) {
-        dialoge_.Melde(Meldungsart::Warnung, c.hasSelection()
-                                                 ? "Der markierte Ausschnitt enthält keine Werte."
-                                                 : "Die Tabelle enthält noch keine Werte.");
-        return std::nullopt;
-    }
+    const auto [von, bis] = Ausschnitt();
+    if (!HatWerte(von, bis)) return std::nullopt;
     return werte_.Text(form, von, bis);
 }
 
@@ -355,6 +373,24 @@ void TTabellenform::CsvBtnClick() {
 void TTabellenform::KalkulationBtnClick() {
     if (const std::optional<std::string> text = Austauschtext(Austauschform::Tabulator))
         QApplication::clipboard()->setText(QString::fromStdString(*text));
+}
+
+void TTabellenform::DruckBtnClick() {
+    Schreibe();
+    const auto [von, bis] = Ausschnitt();
+    if (!HatWerte(von, bis)) return;
+    if (!drucker_) drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!DruckDialog || !DruckDialog(*drucker_)) return;
+    const QStringList text = Text().split(QLatin1Char('\n'));
+    Tabellendruck t;
+    t.dateiname = QString::fromStdString(dokument_.Inhalt().Dateiname());
+    t.datum = QDate::currentDate();
+    // Every run of this opening wrote the same names first.
+    t.titel = text.value(0);
+    t.zeilen = Tabellenrumpf(text.mid(qsizetype(von), qsizetype(bis - von)), t.titel);
+    QString fehler;
+    if (!DruckeTabelle(*drucker_, t, &fehler))
+        dialoge_.Melde(Meldungsart::Fehler, fehler.toStdString());
 }
 
 // ---- Window events ----
@@ -415,7 +451,7 @@ void TTabellenform::FormResize() {
     const int h = height() + kRahmenhoehe;
     Memo1->setGeometry(0, 0, width(), h - 70);
     for (QPushButton* k :
-         {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn, CsvBtn, KalkulationBtn})
+         {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn, CsvBtn, KalkulationBtn, DruckBtn})
         k->move(k->x(), h - 60);
 }
 

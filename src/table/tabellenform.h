@@ -6,8 +6,10 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "csv.h"
@@ -15,6 +17,7 @@
 #include "lauf.h"
 
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 
 namespace quintor {
@@ -30,6 +33,7 @@ class TTabellenform : public TDialogFenster {
   public:
     TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
                   QWidget* parent = nullptr);
+    ~TTabellenform() override;
     void SetzeFenster(TTabVarWahlForm* auswahl);
 
     // The text area holds at most this many lines and characters; reaching either ends the run
@@ -47,8 +51,12 @@ class TTabellenform : public TDialogFenster {
     // For spreadsheets, right of the designed buttons: "Speichern als CSV…" and
     // "Kopieren für Tabellenkalkulation".
     QPushButton *CsvBtn = nullptr, *KalkulationBtn = nullptr;
+    // "Tabelle drucken", after them; Ctrl+P too.
+    QPushButton* DruckBtn = nullptr;
     // The name of the CSV file to write; tests replace it. Empty means cancelled.
     std::function<QString()> CsvDialog;
+    // The print dialog on the kept printer; tests replace it. False means cancelled.
+    std::function<bool(QPrinter&)> DruckDialog;
 
     bool Fertig = false;
     bool SpeicherVoll = false;
@@ -75,6 +83,7 @@ class TTabellenform : public TDialogFenster {
     void CopyBtnClick();
     void CsvBtnClick();
     void KalkulationBtnClick();
+    void DruckBtnClick();
     void FormActivate();
     void done(int ergebnis) override;
 
@@ -86,6 +95,11 @@ class TTabellenform : public TDialogFenster {
 
   private:
     void FormResize();
+    // The lines [first, second) of the text that the spreadsheet and print commands take: the
+    // marked ones, else all.
+    std::pair<std::size_t, std::size_t> Ausschnitt() const;
+    // False, after a warning, when those lines hold no values.
+    bool HatWerte(std::size_t von, std::size_t bis);
     // A run's message in the caption and the main window's status line; empty clears both.
     void Meldung(const QString& text);
     // The document's stop condition for the next run; the warning when it names no variable.
@@ -113,6 +127,7 @@ class TTabellenform : public TDialogFenster {
     int tiefe_ = 0;  // nested runs ("Neu" during a run)
     bool schliesst_ = false;
     long long laeufe_ = 0;
+    std::unique_ptr<QPrinter> drucker_;  // its settings are kept between printouts
 };
 
 }  // namespace quintor

@@ -5,8 +5,12 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -20,6 +24,8 @@
 
 #include "batch.h"
 #include "dokumentobjekt.h"
+#include "druckkanal.h"
+#include "tabellendruck.h"
 #include "tabellenform.h"
 #include "tabvarwahlform.h"
 #include "testdialoge.h"
@@ -60,6 +66,27 @@ void Doppelklick(QListWidget* l, int zeile) {
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
 }
+
+// Pages that keep what is drawn on them: per page the texts with their heights.
+class MerkSeiten : public Seite {
+  public:
+    MerkSeiten(int breite, int hoehe)
+        : Seite(Tabellenschrift(), QImage(1, 1, QImage::Format_RGB32)), b_(breite), h_(hoehe) {}
+    int Breite() const override { return b_; }
+    int Hoehe() const override { return h_; }
+    bool NeueSeite() override {
+        seiten.emplace_back();
+        return true;
+    }
+    bool Text(int, int y, const QString& text) override {
+        seiten.back().emplace_back(y, text);
+        return true;
+    }
+    std::vector<std::vector<std::pair<int, QString>>> seiten{1};
+
+  private:
+    int b_, h_;
+};
 
 }  // namespace
 
@@ -435,6 +462,89 @@ class TabelleTest : public QObject {
             QCOMPARE(t->Memo1->geometry(), QRect(0, 0, 600, text));
             for (int i = 0; i < 6; ++i) QCOMPARE(knoepfe[i]->pos(), QPoint(13 + 80 * i, oben));
         }
+    }
+
+    // Every page: the file and its number, the date, the names; the body in order, each page
+    // filled before the next begins, nothing below the page's edge; a line wider than the page
+    // goes on in the next one.
+    void TabellenseitenGefuellt() {
+        Tabellendruck t{"/tmp/oszi.sim", QDate(2026, 3, 5), "  N         ", {}};
+        for (int i = 1; i <= 150; ++i) t.zeilen << Feld(i);
+        MerkSeiten p(2000, 1000);
+        QVERIFY(DruckeTabelle(p, t, nullptr));
+        const int n = int(p.seiten.size()), zeile = p.Zeichenhoehe() + 2;
+        QVERIFY(n > 2);
+        QStringList rumpf;
+        for (int i = 0; i < n; ++i) {
+            const auto& s = p.seiten[std::size_t(i)];
+            QCOMPARE(s[0], std::pair(0, QString("/tmp/oszi.sim")));
+            QCOMPARE(s[1].second, QString("Seite %1 von %2").arg(i + 1).arg(n));
+            QCOMPARE(s[2].second, QString("Tabelle, ausgedruckt am 05.03.26 von Quintor"));
+            QCOMPARE(s[3].second, t.titel);
+            for (std::size_t k = 4; k < s.size(); ++k) rumpf << s[k].second;
+            QVERIFY(s.back().first + zeile <= p.Hoehe());
+            if (i + 1 < n) QVERIFY(s.back().first + 2 * zeile > p.Hoehe());
+        }
+        QCOMPARE(rumpf, t.zeilen);
+        const int zeichen = p.Breite() / p.TextBreite("0");
+        const QString lang(zeichen + 5, QLatin1Char('7'));
+        QCOMPARE(Tabellenseiten({{}, {}, "  N", {lang}}, zeichen, 100)[0].zeilen,
+                 QStringList({lang.left(zeichen), lang.right(5)}));
+    }
+
+    // Printed from the window into a PDF: the names head every page once, the lines after
+    // "Weiter" follow without their second header, every value once and in order; marked lines
+    // alone.
+    void TabelleDrucken() {
+        Modell("N:=N+1", {"1"}, 150);
+        Waehle({"N"});
+        QVERIFY(Oeffne());
+        t->WeiterBtn->click();
+        QTemporaryDir ordner;
+        const QString pdf = ordner.filePath("tabelle.pdf");
+        t->DruckDialog = [pdf](QPrinter& drucker) {
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(pdf);
+            return true;
+        };
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        const auto seiten = [&] {
+            QFile::remove(pdf);
+            t->DruckBtn->click();
+            QProcess leser;
+            leser.start("pdftotext", {"-layout", pdf, "-"});
+            leser.waitForFinished(-1);
+            QStringList s = QString::fromUtf8(leser.readAllStandardOutput()).split('\f');
+            s.removeAll(QString());
+            return s;
+        };
+        QStringList s = seiten();
+        QVERIFY(s.size() > 3);
+        QStringList werte;
+        for (int i = 0; i < s.size(); ++i) {
+            const QStringList z = s[i].trimmed().split('\n');
+            QVERIFY2(z[0].startsWith("Unbenanntes Modell") &&
+                         z[0].endsWith(QString("Seite %1 von %2").arg(i + 1).arg(s.size())),
+                     qPrintable(z[0]));
+            QVERIFY(z[1].trimmed().startsWith("Tabelle, ausgedruckt am "));
+            QCOMPARE(z.filter(QRegularExpression("^\\s*N\\s*$")).size(), 1);
+            for (const QString& zeile : z)
+                if (zeile.trimmed().endsWith(".000")) werte << zeile.trimmed();
+        }
+        QCOMPARE(werte.size(), 300);
+        for (int i = 0; i < 300; ++i) QCOMPARE(werte[i], QString::number(i + 1) + ".000");
+        QTextCursor c(t->Memo1->document()->findBlockByNumber(5));
+        c.setPosition(t->Memo1->document()->findBlockByNumber(7).position(),
+                      QTextCursor::KeepAnchor);
+        t->Memo1->setTextCursor(c);
+        s = seiten();
+        QCOMPARE(s.size(), 1);
+        QVERIFY2(
+            s[0].contains(QRegularExpression("^\\s*N\\s*\\n\\s*\\n\\s*4.000\\s*\\n\\s*5.000\\s*$",
+                                             QRegularExpression::MultilineOption)),
+            qPrintable(s[0]));
+        QVERIFY(d.meldungen.empty());
     }
 
     void Spaltendialog() {
