@@ -148,6 +148,7 @@ void TMainForm::ZeigeTitel() {
 
 void TMainForm::SetzeLaufzustand(bool laeuft) {
     AbbruchKnopf->setEnabled(laeuft);
+    Abbruch1->setEnabled(laeuft);
     BerechneKnopf->setEnabled(!laeuft);
     Iteration1->setEnabled(!laeuft);
     Zeilenschritt1->setEnabled(!laeuft);
@@ -239,6 +240,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
     // A run in progress ends after its current step.
     schliesst_ = true;
     AbbruchKnopf->setEnabled(false);
+    Abbruch1->setEnabled(false);
     lauf_->Beende();
     e->accept();
 }

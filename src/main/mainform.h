@@ -98,6 +98,8 @@ class TMainForm : public QMainWindow {
             *FileExitItem = nullptr;
     // "Beispiele...": the Open dialog in the folder of the shipped lessons.
     QAction* Beispiele1 = nullptr;
+    // "Rückgängig" and "Wiederholen": always on the editor, enabled as it can undo or redo.
+    QAction *EditUndoItem = nullptr, *EditRedoItem = nullptr;
     QAction *EditCutItem = nullptr, *EditCopyItem = nullptr, *EditPasteItem = nullptr,
             *Schrift1 = nullptr;
     QAction *Gleichungen = nullptr, *Kommentar1 = nullptr, *Startwerte1 = nullptr,
@@ -106,6 +108,8 @@ class TMainForm : public QMainWindow {
     QAction* OhnePause1 = nullptr;
     // "Zeilenschritt": the next equation line only, disabled during a run like "Iteration".
     QAction* Zeilenschritt1 = nullptr;
+    // "Einzelschritt" (F6) as the button; "Abbruch" (Escape) enabled only during a run.
+    QAction *Einzelschritt1 = nullptr, *Abbruch1 = nullptr;
     QAction *HelpContentsItem = nullptr, *HelpSearchItem = nullptr, *HelpHowToUseItem = nullptr,
             *Taschenrechner1 = nullptr, *Konstanten1 = nullptr, *HelpAboutItem = nullptr;
 
@@ -150,6 +154,8 @@ class TMainForm : public QMainWindow {
     void FilePrint();
     void FilePrintSetup() { dateien_->Druckereinrichtung(); }
     void FileExit() { close(); }
+    void EditUndo();
+    void EditRedo();
     void EditCut();
     void EditCopy();
     void EditPaste();

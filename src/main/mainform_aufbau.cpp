@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "intedit.h"
@@ -202,6 +203,27 @@ void BaueWerkzeugleiste(TMainForm& f) {
     f.SpeedButton16 = knopf(588, "Info", Symbol::Info, &TMainForm::HelpAbout);
 }
 
+// Undo and redo of the equation editor, whichever control has the focus. Ctrl+Y comes first:
+// some desktops bind redo to Ctrl+Shift+Z only, which stays as a second key.
+template <typename Eintrag>
+void BaueRueckgaengig(TMainForm& f, Eintrag eintrag) {
+    f.EditUndoItem = eintrag(f.EditMenu, "&Rückgängig",
+                             "Letzte Änderung der Gleichungen zurücknehmen", &TMainForm::EditUndo);
+    f.EditUndoItem->setShortcuts(QKeySequence::Undo);
+    f.EditRedoItem =
+        eintrag(f.EditMenu, "&Wiederholen",
+                "Zurückgenommene Änderung der Gleichungen wiederherstellen", &TMainForm::EditRedo);
+    QList<QKeySequence> wiederholen{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!wiederholen.contains(k)) wiederholen << k;
+    f.EditRedoItem->setShortcuts(wiederholen);
+    f.EditUndoItem->setEnabled(f.Memo1->document()->isUndoAvailable());
+    f.EditRedoItem->setEnabled(f.Memo1->document()->isRedoAvailable());
+    QObject::connect(f.Memo1, &QPlainTextEdit::undoAvailable, f.EditUndoItem, &QAction::setEnabled);
+    QObject::connect(f.Memo1, &QPlainTextEdit::redoAvailable, f.EditRedoItem, &QAction::setEnabled);
+    f.EditMenu->addSeparator();
+}
+
 void BaueMenue(TMainForm& f) {
     auto eintrag = [&f](QMenu* menue, const char* text, const char* hinweis, auto handler) {
         QAction* a = menue->addAction(QString::fromUtf8(text));
@@ -213,18 +235,22 @@ void BaueMenue(TMainForm& f) {
     leiste->setFont(Schrift("MS Sans Serif", 12, false));  // menus use the system's menu font
     f.FileMenu = leiste->addMenu(QStringLiteral("&Datei"));
     f.FileNewItem = eintrag(f.FileMenu, "&Neu", "Eine neue Datei erzeugen", &TMainForm::FileNew);
+    f.FileNewItem->setShortcut(QKeySequence::New);
     f.FileOpenItem =
         eintrag(f.FileMenu, "&Öffnen...", "Eine bestehende Datei öffnen", &TMainForm::FileOpen);
+    f.FileOpenItem->setShortcut(QKeySequence::Open);
     f.Beispiele1 = eintrag(f.FileMenu, "Beis&piele...", "Ein Beispielmodell öffnen",
                            &TMainForm::BeispieleClick);
     f.FileSaveItem =
         eintrag(f.FileMenu, "&Speichern", "Aktuelle Datei speichern", &TMainForm::FileSave);
+    f.FileSaveItem->setShortcut(QKeySequence::Save);
     f.FileSaveAsItem =
         eintrag(f.FileMenu, "Speichern &Unter...", "Aktuelle Datei unter neuem Namen speichern",
                 &TMainForm::FileSaveAs);
     f.FileMenu->addSeparator();
     f.FilePrintItem =
         eintrag(f.FileMenu, "&Drucken", "Aktuelle Datei drucken", &TMainForm::FilePrint);
+    f.FilePrintItem->setShortcut(QKeySequence::Print);
     f.FilePrintSetupItem = eintrag(f.FileMenu, "Drucker&einrichtung...",
                                    "Druckereinrichtung ändern", &TMainForm::FilePrintSetup);
     f.FileMenu->addSeparator();
@@ -232,6 +258,7 @@ void BaueMenue(TMainForm& f) {
         eintrag(f.FileMenu, "&Beenden", "Diese Anwendung beenden", &TMainForm::FileExit);
 
     f.EditMenu = leiste->addMenu(QStringLiteral("&Bearbeiten"));
+    BaueRueckgaengig(f, eintrag);
     f.EditCutItem =
         eintrag(f.EditMenu, "&Ausschneiden", "Markiertes Element löschen", &TMainForm::EditCut);
     f.EditCopyItem = eintrag(f.EditMenu, "&Kopieren",
@@ -246,6 +273,16 @@ void BaueMenue(TMainForm& f) {
     f.Kommentar1 = eintrag(f.Simulation, "Kommentar", nullptr, &TMainForm::Kommentar1Click);
     f.Startwerte1 = eintrag(f.Simulation, "&Startwerte", nullptr, &TMainForm::Startwerte1Click);
     f.Iteration1 = eintrag(f.Simulation, "&Iteration", nullptr, &TMainForm::BerechneKnopfClick);
+    f.Iteration1->setShortcut(Qt::Key_F5);
+    f.Einzelschritt1 =
+        eintrag(f.Simulation, "&Einzelschritt", "einen einzigen Iterationsschritt durchführen",
+                &TMainForm::EinzelKnopfClick);
+    f.Einzelschritt1->setShortcut(Qt::Key_F6);
+    // Enabled only while a run goes on, so that Escape keeps its usual meaning otherwise.
+    f.Abbruch1 =
+        eintrag(f.Simulation, "A&bbruch", "Iteration abbrechen", &TMainForm::AbbruchKnopfClick);
+    f.Abbruch1->setShortcut(Qt::Key_Escape);
+    f.Abbruch1->setEnabled(false);
     f.OhnePause1 = f.Simulation->addAction(QStringLiteral("Ohne &Pause rechnen"));
     f.OhnePause1->setCheckable(true);
     f.Zeilenschritt1 =

@@ -45,6 +45,7 @@ void TMainForm::ZeilenschrittClick() {
 
 void TMainForm::AbbruchKnopfClick() {
     AbbruchKnopf->setEnabled(false);
+    Abbruch1->setEnabled(false);
     lauf_->Abbruch();
 }
 
@@ -119,6 +120,14 @@ void TMainForm::Startwerte1Click() {
 }
 
 // ---- Edit commands: on the editor, whichever control has the focus ----
+
+void TMainForm::EditUndo() {
+    Memo1->undo();
+}
+
+void TMainForm::EditRedo() {
+    Memo1->redo();
+}
 
 void TMainForm::EditCut() {
     Memo1->cut();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -623,6 +624,68 @@ class MainFormTest : public QObject {
         f->FormActivate();
         QCOMPARE(f->RotaryKnob1->Value(), 0.0);
         QCOMPARE(f->Verzoegerung, 400);
+    }
+
+    // Each key reaches its command from the editor and from the grid, and none under a dialog.
+    void TastenErreichenIhreBefehle_data() {
+        QTest::addColumn<int>("nr");
+        QTest::addColumn<bool>("gitter");
+        for (int nr = 0; nr < 6; ++nr)
+            for (bool gitter : {false, true}) QTest::addRow("%d %d", nr, gitter) << nr << gitter;
+    }
+    void TastenErreichenIhreBefehle() {
+        QFETCH(int, nr);
+        QFETCH(bool, gitter);
+        const QKeyCombination taste = QList<QKeyCombination>{
+            Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_O,        Qt::CTRL | Qt::Key_S,
+            Qt::CTRL | Qt::Key_P, QKeyCombination(Qt::Key_F5), QKeyCombination(Qt::Key_F6)}[nr];
+        QAction* aktion = QList<QAction*>{f->FileNewItem,   f->FileOpenItem, f->FileSaveItem,
+                                          f->FilePrintItem, f->Iteration1,   f->Einzelschritt1}[nr];
+        QCOMPARE(aktion->shortcut(), QKeySequence(taste));  // shown in the menu
+        f->Dateien().OeffnenDialog = [](const QString&) { return QString(); };
+        f->Dateien().SpeichernDialog = [] { return QString(); };
+        f->Dateien().DruckDialog = [](QPrinter&) { return false; };
+        d.wahl = {Dialoge::Antwort::Abbrechen};
+        Modell("X:=X+1");
+        QWidget* ziel = gitter ? static_cast<QWidget*>(f->StringGrid1) : f->Memo1;
+        ziel->setFocus();
+        QSignalSpy erreicht(aktion, &QAction::triggered);
+        test::SchliesseNaechstenDialog([&](QDialog* dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog, kGeduld));
+            QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
+        });
+        f->KonstButtonClick();
+        QCOMPARE(erreicht.size(), 0);
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
+        f->Verzoegerung = 0;  // the activation set the pause back
+        QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
+        QCOMPARE(erreicht.size(), 1);
+    }
+
+    void EscapeBrichtNurEinenLaufAb() {
+        Modell("X:=X+1");
+        QSignalSpy abbruch(f->Abbruch1, &QAction::triggered);
+        QTest::keyClick(f->StringGrid1, Qt::Key_Escape);
+        QCOMPARE(abbruch.size(), 0);
+        connect(f->ZaehlerEdit, &QLineEdit::textChanged, f, [this](const QString& t) {
+            if (t == "5") QTest::keyClick(f->Memo1, Qt::Key_Escape);
+        });
+        f->BerechneKnopfClick();
+        QCOMPARE(f->ZaehlerEdit->Number(), 5);
+        QVERIFY(Leerlauf() && !f->Abbruch1->isEnabled());
+    }
+
+    // Undo and redo act on the editor from the grid too, enabled as the editor can.
+    void RueckgaengigUndWiederholen() {
+        QTest::keyClicks(f->Memo1, "X:=1");
+        f->StringGrid1->setFocus();
+        QVERIFY(f->EditUndoItem->isEnabled() && !f->EditRedoItem->isEnabled());
+        f->EditUndoItem->trigger();
+        QCOMPARE(f->Memo1->toPlainText(), QString());
+        QVERIFY(!f->EditUndoItem->isEnabled() && f->EditRedoItem->isEnabled());
+        QTest::keyClick(f->StringGrid1, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f->Memo1->toPlainText(), QString("X:=1"));
     }
 
     void SchliessenFragtUndBeendetEinenLauf() {
