@@ -101,6 +101,7 @@ TGraphForm::TGraphForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     connect(BehaltenKnopf, &QToolButton::toggled, this, &TGraphForm::BehaltenKnopfClick);
     KurvenWahl = new TKurvenWahlForm(this);
     BaueBildbefehle();
+    BaueMessbefehle();
     // F1 only opens the topic; unlike the button it leaves a run going.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(1); });
@@ -263,6 +264,11 @@ void TGraphForm::Loeschen() {
 
 void TGraphForm::Messdaten() {
     messpunkte_.clear();
+    if (eigeneMesspunkte_) {
+        messpunkte_ = *eigeneMesspunkte_;
+        ZeichneMesspunkte();
+        return;
+    }
     if (dokument_.Inhalt().Messdatei.empty()) return;
     const QString pfad = QString::fromStdString(dokument_.Inhalt().Messdatei);
     QString problem;
@@ -273,14 +279,18 @@ void TGraphForm::Messdaten() {
                       "Die Messdatei %1 ist unvollständig: Ihre Länge ist kein Vielfaches von "
                       "8 Byte.\nDie vollständigen Messpunkte werden gezeichnet.")
                       .arg(pfad);
-    for (const auto& [mx, my] : daten.punkte)
-        Sicher([&] { Koordinatensystem1->KaestchenZeichnen(mx, my); });
     messpunkte_ = std::move(daten.punkte);
+    ZeichneMesspunkte();
     // Once per opening of the window, and the run goes on.
     if (!problem.isEmpty() && !messfehlerGemeldet_) {
         messfehlerGemeldet_ = true;
         dialoge_.Melde(Meldungsart::Fehler, problem.toStdString());
     }
+}
+
+void TGraphForm::ZeichneMesspunkte() {
+    for (const auto& [mx, my] : messpunkte_)
+        Sicher([&] { Koordinatensystem1->KaestchenZeichnen(mx, my); });
 }
 
 void TGraphForm::paint() {

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -78,11 +79,22 @@ class TGraphForm : public TDialogFenster {
     std::function<QString()> BildDateiDialog;
     std::function<int(int)> BildbreiteDialog;
     std::function<bool(QPrinter&)> DruckDialog;
+    // In the same menu: measured points from a file or the clipboard, and none at all. Loaded
+    // or pasted points replace the command line's file for every later run; tests replace the
+    // file dialog (empty: cancelled).
+    QAction *MessdatenLadenAktion = nullptr, *MessdatenEinfuegenAktion = nullptr,
+            *MessdatenEntfernenAktion = nullptr;
+    std::function<QString()> MessdateiDialog;
+    // At most this many points come from a loaded file or a pasted text.
+    static constexpr std::size_t kHoechsteEigenePunkte = 100'000;
 
     void InitVar();
     void Loeschen();
     void paint();
     void Messdaten();
+    void MessdatenLaden();
+    void MessdatenEinfuegen();
+    void MessdatenEntfernen();
     // The four limits as a whole, into the document and the coordinate system. A pair that the
     // control cannot map (equal, or without a finite range in single precision) leaves that axis
     // as it was; false when an axis was kept.
@@ -152,6 +164,10 @@ class TGraphForm : public TDialogFenster {
     // The pixel of the current run's first point, which the legend keeps away from.
     QPoint Legendenstart() const;
     void BaueBildbefehle();
+    void BaueMessbefehle();
+    void ZeichneMesspunkte();
+    // Loaded or pasted points, with the note on them; they are drawn at once.
+    void UebernimmMesspunkte(std::vector<std::pair<float, float>> punkte, const QString& hinweis);
     void ZeigeMeldung(bool zeigen);
     void FormResize();
     void Koordinatensystem1MouseDown(int x, int y);
@@ -190,6 +206,8 @@ class TGraphForm : public TDialogFenster {
     std::array<QPoint, kKurvenHoechstens> stift_{};  // the further curves' own pens
     std::array<bool, kKurvenHoechstens> stiftGueltig_{};
     std::vector<std::pair<float, float>> messpunkte_;
+    // Loaded, pasted or removed in this window (removed: empty); none: the command line's file.
+    std::optional<std::vector<std::pair<float, float>>> eigeneMesspunkte_;
     std::unique_ptr<QPrinter> drucker_;  // kept with its settings between printouts
 };
 

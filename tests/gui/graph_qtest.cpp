@@ -5,6 +5,7 @@
 #include <QtTest/qtestspontaneevent.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -267,6 +268,38 @@ class GraphTest : public QObject {
         QVERIFY(g->Label1->isVisible());
     }
 
+    // Pasted and loaded points replace the command line's file, a bad line is counted once,
+    // unreadable text keeps the old points, and "entfernen" leaves none.
+    void MessdatenLadenEinfuegenEntfernen() {
+        QTemporaryDir ordner;
+        D().Messdatei = ordner.filePath("fehlt.dat").toStdString();
+        Modell("T:=T+1\nY:=100", {"0", "100"}, 1, 2);
+        g->SetzeGrenzen(-10, 10, -10, 10);
+        using Punkte = std::vector<std::pair<float, float>>;
+        QGuiApplication::clipboard()->setText("t\tx\n0\t1,5\n2\t-2,25\n");
+        g->MessdatenEinfuegenAktion->trigger();
+        QCOMPARE(g->Messpunkte(), (Punkte{{0, 1.5f}, {2, -2.25f}}));
+
+        QFile datei(ordner.filePath("messung.csv"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("x;y\r\n1;2\r\nkaputt\r\n3;4\r\n");
+        datei.close();
+        g->MessdateiDialog = [&] { return datei.fileName(); };
+        g->MessdatenLadenAktion->trigger();
+        QCOMPARE(g->Messpunkte(), (Punkte{{1, 2}, {3, 4}}));
+        QCOMPARE(d.Texte(), QStringList{"1 Zeile übersprungen."});
+        d.Leeren();
+        QGuiApplication::clipboard()->setText("keine Zahlen");
+        g->MessdatenEinfuegenAktion->trigger();
+        QCOMPARE(d.meldungen.size(), std::size_t{1});
+        QCOMPARE(g->Messpunkte(), (Punkte{{1, 2}, {3, 4}}));
+
+        OeffneUndWarte();  // a run draws the loaded points, not the missing file
+        QCOMPARE(g->Messpunkte(), (Punkte{{1, 2}, {3, 4}}));
+        QCOMPARE(d.meldungen.size(), std::size_t{1});
+        g->MessdatenEntfernenAktion->trigger();
+        QVERIFY(g->Messpunkte().empty());
+    }
     void MessdatenAlsKaestchenUndFehlerEinmalJeOeffnung() {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath("messung.dat");
