@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,7 +18,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
+#include <memory>
 
 #include "dialoge.h"
 #include "dokumentobjekt.h"
@@ -82,16 +85,7 @@ TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& 
     HelpButton = knopf(333, "&Hilfe", [this] { hilfe_.Kontext(2); });
     OKBtn = knopf(413, "OK", &QDialog::accept);
     OKBtn->setDefault(true);
-    // As wide as their captions, in the same row; the window widens by them.
-    CsvBtn = knopf(493, "Speichern als CSV…", &TTabellenform::CsvBtnClick);
-    CsvBtn->resize(std::max(77, CsvBtn->sizeHint().width()), 27);
-    KalkulationBtn = knopf(CsvBtn->x() + CsvBtn->width() + 3, "Kopieren für Tabellenkalkulation",
-                           &TTabellenform::KalkulationBtnClick);
-    KalkulationBtn->resize(std::max(77, KalkulationBtn->sizeHint().width()), 27);
-    DruckBtn = knopf(KalkulationBtn->x() + KalkulationBtn->width() + 3, "Tabelle drucken",
-                     &TTabellenform::DruckBtnClick);
-    DruckBtn->resize(std::max(77, DruckBtn->sizeHint().width()), 27);
-    resize(DruckBtn->x() + DruckBtn->width() + 22, height());
+    BaueMehrBefehle();
     CsvDialog = [this] {
         QFileDialog d(this, QStringLiteral("Speichern als CSV"), QString(),
                       QStringLiteral("CSV-Datei (*.csv)"));
@@ -108,8 +102,7 @@ TTabellenform::TTabellenform(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& 
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { hilfe_.Kontext(2); });
 
-    QWidget* reihe[] = {OKBtn,     Memo1,      CopyBtn, StopBtn,        NeuBtn,
-                        WeiterBtn, HelpButton, CsvBtn,  KalkulationBtn, DruckBtn};
+    QWidget* reihe[] = {OKBtn, Memo1, CopyBtn, StopBtn, NeuBtn, WeiterBtn, HelpButton, MehrBtn};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 }
 
@@ -441,6 +434,33 @@ void TTabellenform::done(int ergebnis) {
     TDialogFenster::done(ergebnis);
 }
 
+void TTabellenform::BaueMehrBefehle() {
+    auto* menue = new QMenu(this);
+    CsvBtn =
+        menue->addAction(QStringLiteral("Speichern als CSV…"), this, &TTabellenform::CsvBtnClick);
+    KalkulationBtn = menue->addAction(QStringLiteral("Kopieren für Tabellenkalkulation"), this,
+                                      &TTabellenform::KalkulationBtnClick);
+    DruckBtn =
+        menue->addAction(QStringLiteral("Tabelle drucken"), this, &TTabellenform::DruckBtnClick);
+    // In the designed window's right margin, as narrow as the graph's menu arrow.
+    MehrBtn = new QToolButton(this);
+    MehrBtn->setGeometry(492, 288, 18, 27);
+    MehrBtn->setArrowType(Qt::DownArrow);
+    MehrBtn->setToolTip(
+        QStringLiteral("Speichern als CSV, Kopieren für Tabellenkalkulation, "
+                       "Tabelle drucken"));
+    MehrBtn->setMenu(menue);
+    MehrBtn->setPopupMode(QToolButton::InstantPopup);
+    // A right click on the table offers them after the usual text commands.
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo1, &QWidget::customContextMenuRequested, this, [this, menue](const QPoint& p) {
+        std::unique_ptr<QMenu> kontext(Memo1->createStandardContextMenu(p));
+        kontext->addSeparator();
+        kontext->addActions(menue->actions());
+        kontext->exec(Memo1->viewport()->mapToGlobal(p));
+    });
+}
+
 void TTabellenform::resizeEvent(QResizeEvent* e) {
     TDialogFenster::resizeEvent(e);
     FormResize();
@@ -450,8 +470,8 @@ void TTabellenform::FormResize() {
     // The rule counts the height of the window with its frame.
     const int h = height() + kRahmenhoehe;
     Memo1->setGeometry(0, 0, width(), h - 70);
-    for (QPushButton* k :
-         {StopBtn, WeiterBtn, NeuBtn, CopyBtn, HelpButton, OKBtn, CsvBtn, KalkulationBtn, DruckBtn})
+    for (QWidget* k : std::initializer_list<QWidget*>{StopBtn, WeiterBtn, NeuBtn, CopyBtn,
+                                                      HelpButton, OKBtn, MehrBtn})
         k->move(k->x(), h - 60);
 }
 

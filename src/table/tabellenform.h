@@ -18,7 +18,9 @@
 
 class QPlainTextEdit;
 class QPrinter;
+class QAction;
 class QPushButton;
+class QToolButton;
 
 namespace quintor {
 
@@ -48,11 +50,11 @@ class TTabellenform : public TDialogFenster {
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton *StopBtn = nullptr, *WeiterBtn = nullptr, *NeuBtn = nullptr, *CopyBtn = nullptr,
                 *HelpButton = nullptr, *OKBtn = nullptr;
-    // For spreadsheets, right of the designed buttons: "Speichern als CSV…" and
-    // "Kopieren für Tabellenkalkulation".
-    QPushButton *CsvBtn = nullptr, *KalkulationBtn = nullptr;
-    // "Tabelle drucken", after them; Ctrl+P too.
-    QPushButton* DruckBtn = nullptr;
+    // Beyond the designed buttons, so that the window keeps its size: "Speichern als CSV…",
+    // "Kopieren für Tabellenkalkulation" and "Tabelle drucken" (Ctrl+P too), in the menu of the
+    // small button right of "OK" and in the text's context menu.
+    QToolButton* MehrBtn = nullptr;
+    QAction *CsvBtn = nullptr, *KalkulationBtn = nullptr, *DruckBtn = nullptr;
     // The name of the CSV file to write; tests replace it. Empty means cancelled.
     std::function<QString()> CsvDialog;
     // The print dialog on the kept printer; tests replace it. False means cancelled.
@@ -95,6 +97,7 @@ class TTabellenform : public TDialogFenster {
 
   private:
     void FormResize();
+    void BaueMehrBefehle();
     // The lines [first, second) of the text that the spreadsheet and print commands take: the
     // marked ones, else all.
     std::pair<std::size_t, std::size_t> Ausschnitt() const;

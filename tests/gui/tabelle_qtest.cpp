@@ -8,13 +8,13 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QToolButton>
 #include <array>
 #include <deque>
 #include <functional>
@@ -363,12 +363,12 @@ class TabelleTest : public QObject {
         Waehle({"N"});
         QVERIFY(Oeffne());
         t->WeiterBtn->click();
-        t->KalkulationBtn->click();
+        t->KalkulationBtn->trigger();
         QCOMPARE(QApplication::clipboard()->text(), "N\n1\n1,3333334\n1,6666667\n2\n");
         QTemporaryDir ordner;
         QString pfad = ordner.filePath("werte");
         t->CsvDialog = [&pfad] { return pfad; };
-        t->CsvBtn->click();  // ".csv" added
+        t->CsvBtn->trigger();  // ".csv" added
         QFile datei(pfad + ".csv");
         QVERIFY(datei.open(QIODevice::ReadOnly));
         QCOMPARE(datei.readAll(), "\xEF\xBB\xBFN\r\n1\r\n1,3333334\r\n1,6666667\r\n2\r\n");
@@ -379,10 +379,10 @@ class TabelleTest : public QObject {
         c.setPosition(t->Memo1->document()->findBlockByNumber(6).position() + 2,
                       QTextCursor::KeepAnchor);
         t->Memo1->setTextCursor(c);
-        t->KalkulationBtn->click();
+        t->KalkulationBtn->trigger();
         QCOMPARE(QApplication::clipboard()->text(), "N\n1,3333334\n");
         pfad = ordner.filePath("fehlt/werte.csv");
-        t->CsvBtn->click();
+        t->CsvBtn->trigger();
         QVERIFY(!QFile::exists(pfad));
         QCOMPARE(d.meldungen.size(), std::size_t{1});
         QVERIFY(
@@ -392,7 +392,7 @@ class TabelleTest : public QObject {
         c.setPosition(t->Memo1->document()->findBlockByNumber(7).position(),
                       QTextCursor::KeepAnchor);
         t->Memo1->setTextCursor(c);
-        t->KalkulationBtn->click();
+        t->KalkulationBtn->trigger();
         QCOMPARE(d.Texte().last(), QString("Der markierte Ausschnitt enthält keine Werte."));
         QCOMPARE(QApplication::clipboard()->text(), "N\n1,3333334\n");
     }
@@ -454,6 +454,7 @@ class TabelleTest : public QObject {
         QVERIFY(Oeffne());
         t->HelpButton->click();
         QCOMPARE(hilfe.aufrufe, QStringList{"Kontext 2"});
+        QCOMPARE(t->width(), 512);  // the extra commands' button fits the designed window
         const QPushButton* knoepfe[] = {t->StopBtn, t->WeiterBtn,  t->NeuBtn,
                                         t->CopyBtn, t->HelpButton, t->OKBtn};
         for (const auto& [hoehe, oben, text] :
@@ -461,6 +462,7 @@ class TabelleTest : public QObject {
             t->resize(600, hoehe);
             QCOMPARE(t->Memo1->geometry(), QRect(0, 0, 600, text));
             for (int i = 0; i < 6; ++i) QCOMPARE(knoepfe[i]->pos(), QPoint(13 + 80 * i, oben));
+            QCOMPARE(t->MehrBtn->y(), oben);
         }
     }
 
@@ -510,7 +512,7 @@ class TabelleTest : public QObject {
             QSKIP("pdftotext is not installed");
         const auto seiten = [&] {
             QFile::remove(pdf);
-            t->DruckBtn->click();
+            t->DruckBtn->trigger();
             QProcess leser;
             leser.start("pdftotext", {"-layout", pdf, "-"});
             leser.waitForFinished(-1);
