@@ -451,6 +451,7 @@ void TTabellenform::BaueMehrBefehle() {
                        "Tabelle drucken"));
     MehrBtn->setMenu(menue);
     MehrBtn->setPopupMode(QToolButton::InstantPopup);
+    MehrBtn->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     // A right click on the table offers them after the usual text commands.
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, this, [this, menue](const QPoint& p) {
