@@ -41,24 +41,6 @@ bool IstZiffer(char c) {
     return c >= '0' && c <= '9';
 }
 
-void HaengeUtf8An(std::string& aus, char32_t c) {
-    if (c < 0x80) {
-        aus.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        aus.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        aus.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        aus.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 // Unpaired surrogates become U+FFFD; an odd last byte is dropped.
 std::string Utf16ZuUtf8(std::string_view b, bool kleinesEnde) {
     const auto einheit = [&](std::size_t i) -> char32_t {

@@ -17,24 +17,6 @@ constexpr std::array<char32_t, 32> kObereSteuerzeichen = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void HaengeUtf8An(std::string& aus, char32_t c) {
-    if (c < 0x80) {
-        aus.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        aus.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        aus.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        aus.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 // The next code point of a UTF-8 text, or nullopt for a malformed sequence.
 std::optional<char32_t> NaechsterCodepunkt(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
@@ -57,6 +39,24 @@ std::optional<char32_t> NaechsterCodepunkt(std::string_view s, std::size_t& i) {
 }
 
 }  // namespace
+
+void HaengeUtf8An(std::string& aus, char32_t c) {
+    if (c < 0x80) {
+        aus.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        aus.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        aus.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        aus.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        aus.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
 
 std::string Win1252ZuUtf8(std::string_view bytes) {
     std::string aus;

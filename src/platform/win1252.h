@@ -7,6 +7,9 @@
 
 namespace quintor {
 
+// Appends the UTF-8 bytes of the code point c.
+void HaengeUtf8An(std::string& aus, char32_t c);
+
 // Every byte has a character; the five bytes without one in Windows-1252 map to the control
 // characters of the same number, as the system's own conversion does, so nothing is lost.
 std::string Win1252ZuUtf8(std::string_view bytes);
