@@ -220,17 +220,22 @@ void TTabellenform::Arbeite() {
     // A condition whose variable is gone is reported; the run goes on without it.
     if (const QString warnung = SetzeBedingung(); !warnung.isEmpty()) Meldung(warnung);
     std::string zeile;
+    // The current values as a line of text and of values; false when the table is full.
+    const auto schreibeZeile = [&] {
+        try {
+            zeile.clear();
+            HaengeDatenZeileAn(zeile, modell_, spalten);
+            HaengeAn(QString::fromStdString(zeile));
+            werte_.Daten(modell_, spalten);
+            return true;
+        } catch (const SpeicherErschoepft&) {
+            return false;
+        }
+    };
     seitSchreiben_.start();
     while (!Fertig && !schliesst_) {
-        try {
-            // The line shows the values before the step.
-            if (ZeileFaellig(lauf_.Schritte() + 1, k)) {
-                zeile.clear();
-                HaengeDatenZeileAn(zeile, modell_, spalten);
-                HaengeAn(QString::fromStdString(zeile));
-                werte_.Daten(modell_, spalten);
-            }
-        } catch (const SpeicherErschoepft&) {
+        // The line shows the values before the step.
+        if (ZeileFaellig(lauf_.Schritte() + 1, k) && !schreibeZeile()) {
             fehlschlag();
             break;
         }
@@ -243,12 +248,7 @@ void TTabellenform::Arbeite() {
         const Laufende ende = lauf_.Pruefe();
         if (ende == Laufende::Bedingung) {
             // The values that met the condition close the table, whatever the skip count.
-            try {
-                zeile.clear();
-                HaengeDatenZeileAn(zeile, modell_, spalten);
-                HaengeAn(QString::fromStdString(zeile));
-                werte_.Daten(modell_, spalten);
-            } catch (const SpeicherErschoepft&) {
+            if (!schreibeZeile()) {
                 fehlschlag();
                 break;
             }
