@@ -152,7 +152,7 @@ class GraphbildTest : public QObject {
             return true;
         };
         // Ctrl+P in the graph window, as the menu shows.
-        QVERIFY(QTest::qWaitForWindowActive(g));
+        QVERIFY(test::WarteBisAktiv(g));
         QTest::keyClick(g, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(QFile::exists(pdf));
         QVERIFY(d.meldungen.empty());

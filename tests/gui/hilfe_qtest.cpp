@@ -270,7 +270,7 @@ class HilfeTest : public QObject {
         TMainForm* f = a.fenster.MainForm;
         f->show();
         f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f, test::kOhneFrist));
+        QVERIFY(test::WarteBisAktiv(f));
         QTest::keyClick(f, Qt::Key_F1);
         QCOMPARE(hilfe.aufrufe, QStringList{"Inhalt"});
 
@@ -289,6 +289,7 @@ class HilfeTest : public QObject {
             }
             test::SchliesseNaechstenDialog([&](QDialog* offen) {
                 QCOMPARE(offen, dialog);
+                QVERIFY(test::WarteBisAktiv(offen));
                 QTest::keyClick(offen, Qt::Key_F1);
             });
             dialog->exec();

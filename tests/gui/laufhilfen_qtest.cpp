@@ -29,8 +29,6 @@ using namespace quintor;
 
 namespace {
 
-constexpr int kGeduld = 60000;
-
 QStringList Zeilen(const QListWidget* liste) {
     QStringList z;
     for (int i = 0; i < liste->count(); ++i) z << liste->item(i)->text();
@@ -79,7 +77,7 @@ class LaufhilfenTest : public QObject {
     void Iteration() {
         // Every activation of the window sets the pause back; none comes after this one.
         f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
+        QVERIFY(test::WarteBisAktiv(f));
         f->Verzoegerung = 0;
         f->Iteration1->trigger();
     }
@@ -92,7 +90,7 @@ class LaufhilfenTest : public QObject {
         a = std::make_unique<Anwendung>(d, h, QStringList{});
         f = a->fenster.MainForm;
         f->show();
-        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
+        QVERIFY(test::WarteBisAktiv(f));
     }
     void cleanup() {
         a.reset();

@@ -33,8 +33,6 @@ using namespace quintor;
 
 namespace {
 
-// How long a test waits for the window system at most: only a hung test gets that far.
-constexpr int kGeduld = 60000;
 
 // Records the title of every dialog that opens and closes it again at once.
 class Fensterfaenger : public QObject {
@@ -69,7 +67,7 @@ class MainFormTest : public QObject {
         a = std::make_unique<Anwendung>(d, h, argumente);
         f = a->fenster.MainForm;
         f->show();
-        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
+        QVERIFY(test::WarteBisAktiv(f));
         f->Verzoegerung = 0;  // no pauses in tests
     }
     // Types a model and leaves the editor, which scans it.
@@ -544,8 +542,7 @@ class MainFormTest : public QObject {
         if (tabelle) {
             wahl->show();
             wahl->activateWindow();
-            QVERIFY(
-                QTest::qWaitFor([wahl] { return QApplication::activeWindow() == wahl; }, kGeduld));
+            QVERIFY(test::WarteBisAktiv(wahl));
         }
         feld->setValue(7);
         feld->setFocus();
@@ -651,13 +648,13 @@ class MainFormTest : public QObject {
         ziel->setFocus();
         QSignalSpy erreicht(aktion, &QAction::triggered);
         test::SchliesseNaechstenDialog([&](QDialog* dialog) {
-            QVERIFY(QTest::qWaitForWindowActive(dialog, kGeduld));
+            QVERIFY(test::WarteBisAktiv(dialog));
             QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
         });
         f->KonstButtonClick();
         QCOMPARE(erreicht.size(), 0);
         f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f, kGeduld));
+        QVERIFY(test::WarteBisAktiv(f));
         f->Verzoegerung = 0;  // the activation set the pause back
         QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
         QCOMPARE(erreicht.size(), 1);

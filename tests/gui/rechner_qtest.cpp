@@ -172,7 +172,7 @@ class RechnerTest : public QObject {
         Anwendung a(d, h, {});
         TMainForm* m = a.fenster.MainForm;
         m->show();
-        QVERIFY(QTest::qWaitForWindowActive(m, test::kOhneFrist));
+        QVERIFY(test::WarteBisAktiv(m));
         m->Memo1->setFocus();
         m->Memo1->setPlainText("X:=X*K");
         m->StringGrid1->setFocus();  // scans: X and K

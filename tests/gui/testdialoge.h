@@ -152,4 +152,11 @@ bool WarteBis(Bedingung bedingung) {
     return QTest::qWaitFor(bedingung, kOhneFrist);
 }
 
+// Waits until `fenster` is active for Qt Widgets too: the platform reports the activation
+// before the application hands it on, and shortcuts go by the application's active window.
+inline bool WarteBisAktiv(QWidget* fenster) {
+    return QTest::qWaitForWindowActive(fenster, kOhneFrist) &&
+           WarteBis([fenster] { return QApplication::activeWindow() == fenster->window(); });
+}
+
 }  // namespace quintor::test
