@@ -29,6 +29,16 @@ Anwendung::Anwendung(Dialoge& dialoge, Hilfe& hilfe, QStringList argumente) {
     fenster.GraphForm->SetzeFenster(fenster.VarWahlForm, fenster.GrenzenForm);
     fenster.GrenzenForm->SetzeKoordinatensystem(fenster.GraphForm->Koordinatensystem1);
     fenster.Tabellenform->SetzeFenster(fenster.TabVarWahlForm);
+
+    fenster.MainForm->VerbindeAnsicht(ansicht);
+    HaengeGroessentastenAn(fenster.GraphForm, ansicht);
+    HaengeGroessentastenAn(fenster.Tabellenform, ansicht);
+    QObject::connect(&ansicht, &Ansichtsgroesse::Geaendert, fenster.GraphForm, [this] {
+        fenster.GraphForm->SetzeSchriftfaktor(ansicht.Faktor());
+    });
+    QObject::connect(&ansicht, &Ansichtsgroesse::Geaendert, fenster.Tabellenform, [this] {
+        fenster.Tabellenform->SetzeSchriftfaktor(ansicht.Faktor());
+    });
 }
 
 Anwendung::~Anwendung() {

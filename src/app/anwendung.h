@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "ansichtsgroesse.h"
 #include "dokumentobjekt.h"
 #include "fensterliste.h"
 #include "modell.h"
@@ -21,6 +22,8 @@ class Anwendung {
 
     Dokumentobjekt dokument;
     Modell& modell = dokument.Inhalt().Daten();
+    // The text size for every window; the program loads and keeps it in the user's settings.
+    Ansichtsgroesse ansicht;
     Fensterliste fenster;
 };
 

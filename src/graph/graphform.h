@@ -45,6 +45,9 @@ class TGraphForm : public TDialogFenster {
 
     // The windows this one works with, known once all are created.
     void SetzeFenster(TVarWahlForm* varwahl, TGrenzenForm* grenzen);
+    // The labels of the coordinate system `faktor` times their designed size; an open window
+    // draws afresh, as after a change of its size.
+    void SetzeSchriftfaktor(double faktor);
 
     // The graph settings: the document's, read afresh wherever they are used.
     const Graphwerte& Graph() const;

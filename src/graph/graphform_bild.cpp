@@ -7,12 +7,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
+#include <cmath>
 
 #include "dialoge.h"
 #include "dokumentobjekt.h"
 #include "graphbild.h"
 #include "graphform.h"
 #include "ks.h"
+#include "schrift.h"
 
 namespace quintor {
 
@@ -145,6 +147,12 @@ void TGraphForm::GraphDruckenClick() {
     QString fehler;
     if (!DruckeGraph(*drucker_, inhalt, kopf, fehler))
         dialoge_.Melde(Meldungsart::Fehler, fehler.toStdString());
+}
+
+void TGraphForm::SetzeSchriftfaktor(double faktor) {
+    Koordinatensystem1->setFont(
+        Schrift("Times New Roman", static_cast<int>(std::lround(13 * faktor)), false));
+    if (isVisible()) FormResize();
 }
 
 }  // namespace quintor

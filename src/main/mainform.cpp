@@ -48,6 +48,7 @@ TMainForm::TMainForm(Dokumentobjekt& dokument, Dialoge& dialoge, Hilfe& hilfe,
     setWindowIcon(SymbolIcon(Symbol::Programm));
     setFont(Schrift("MS Sans Serif", 9, true));
     BaueHauptfenster(*this);
+    editorSchrift_ = Memo1->font();
     memoText_ = std::make_unique<MemoText>(Memo1);
     ergebnisse_ = std::make_unique<Ergebnisspalte>(*StringGrid1);
 

@@ -30,6 +30,7 @@ class QToolButton;
 
 namespace quintor {
 
+class Ansichtsgroesse;
 class Dialoge;
 class Dokumentobjekt;
 class TIntEdit;
@@ -93,6 +94,9 @@ class TMainForm : public QMainWindow {
     QToolButton* ZeilenschrittKnopf = nullptr;
 
     QMenu *FileMenu = nullptr, *EditMenu = nullptr, *Simulation = nullptr, *HelpMenu = nullptr;
+    // "Ansicht": "Größer", "Kleiner", "Normal" and "Felder mit dem Fenster vergrößern".
+    QMenu* AnsichtMenu = nullptr;
+    QAction *Groesser1 = nullptr, *Kleiner1 = nullptr, *Normal1 = nullptr, *Mitwachsen1 = nullptr;
     QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *FileSaveItem = nullptr,
             *FileSaveAsItem = nullptr, *FilePrintItem = nullptr, *FilePrintSetupItem = nullptr,
             *FileExitItem = nullptr;
@@ -112,6 +116,12 @@ class TMainForm : public QMainWindow {
     QAction *Einzelschritt1 = nullptr, *Abbruch1 = nullptr;
     QAction *HelpContentsItem = nullptr, *HelpSearchItem = nullptr, *HelpHowToUseItem = nullptr,
             *Taschenrechner1 = nullptr, *Konstanten1 = nullptr, *HelpAboutItem = nullptr;
+
+    // Adds the "Ansicht" menu acting on `ansicht` and shows every change of it.
+    void VerbindeAnsicht(Ansichtsgroesse& ansicht);
+    // Docks the panels in an area of the given size and places the controls in them: as
+    // designed, or grown with the window while the fields grow.
+    void OrdneFelderAn(QSize flaeche);
 
     // Scans the equation text (the grid then shows the document's names and start values).
     void SCANNEN();
@@ -194,6 +204,11 @@ class TMainForm : public QMainWindow {
     // Graph1Click and Tabelle1Click differ only in the window shown.
     void OeffneAnsicht(QDialog* fenster);
     void FokusWechsel(QWidget* alt, QWidget* neu);
+    // Text `faktor` times its designed size; with `wachsen` the fields fill the window.
+    void ZeigeGroesse(double faktor, bool wachsen);
+    void OrdnePanelsAn(int breite, int hoehe, int links, int unten);
+    void OrdneEditorseiteAn(double f, int breite, int hoehe);
+    void OrdneGitterseiteAn(double f, int breite, int hoehe);
 
     Dokumentobjekt& dokument_;
     Dialoge& dialoge_;
@@ -212,6 +227,9 @@ class TMainForm : public QMainWindow {
     int markierteZelle_ = 0;  // the grid row whose result cell is marked; 0 for none
     bool schliesst_ = false;
     bool messdateiGemeldet_ = false;
+    QFont editorSchrift_;  // the chosen editor font, before scaling
+    double faktor_ = 1;
+    bool wachsen_ = false;
 };
 
 // The editor's font, also the font dialog's preset.

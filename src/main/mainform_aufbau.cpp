@@ -21,22 +21,16 @@ namespace quintor {
 
 namespace {
 
-// Panels docked to the edges like the original layout: top, bottom, left, and the rest.
+// Panels docked to the edges like the original layout; the main window places them.
 class Andockflaeche : public QWidget {
   public:
-    using QWidget::QWidget;
-    QWidget *oben = nullptr, *unten = nullptr, *links = nullptr, *rest = nullptr;
-    int hoeheOben = 0, hoeheUnten = 0, breiteLinks = 0;
+    Andockflaeche(TMainForm& f) : QWidget(&f), f_(f) {}
 
   protected:
-    void resizeEvent(QResizeEvent*) override {
-        const int w = width(), h = height();
-        oben->setGeometry(0, 0, w, hoeheOben);
-        unten->setGeometry(0, h - hoeheUnten, w, hoeheUnten);
-        const int mitte = std::max(0, h - hoeheOben - hoeheUnten);
-        links->setGeometry(0, hoeheOben, breiteLinks, mitte);
-        rest->setGeometry(breiteLinks, hoeheOben, std::max(0, w - breiteLinks), mitte);
-    }
+    void resizeEvent(QResizeEvent*) override { f_.OrdneFelderAn(size()); }
+
+  private:
+    TMainForm& f_;
 };
 
 QFrame* Panel(QWidget* eltern) {
@@ -47,7 +41,7 @@ QFrame* Panel(QWidget* eltern) {
 }
 
 void BaueFlaeche(TMainForm& f) {
-    auto* flaeche = new Andockflaeche(&f);
+    auto* flaeche = new Andockflaeche(f);
     f.setCentralWidget(flaeche);
 
     f.SpeedBar = new QFrame(flaeche);
@@ -59,13 +53,6 @@ void BaueFlaeche(TMainForm& f) {
     f.StatusLine->setFont(Schrift("MS Sans Serif", 12, false));
     f.Panel1 = Panel(flaeche);
     f.Panel2 = Panel(flaeche);
-    flaeche->oben = f.SpeedBar;
-    flaeche->hoeheOben = 33;
-    flaeche->unten = f.StatusLine;
-    flaeche->hoeheUnten = 23;
-    flaeche->links = f.Panel1;
-    flaeche->breiteLinks = 384;
-    flaeche->rest = f.Panel2;
 }
 
 void BaueEditorseite(TMainForm& f) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "ansichtsgroesse.h"
 #include "dateibefehle.h"
 #include "dialoge.h"
 #include "dokumentobjekt.h"
@@ -147,7 +148,10 @@ void TMainForm::EditPaste() {
 
 void TMainForm::Schrift1Click() {
     // Always the editor's first font, whatever it shows now.
-    if (const auto f = Schriftwahl(EditorSchrift())) Memo1->setFont(*f);
+    if (const auto f = Schriftwahl(EditorSchrift())) {
+        editorSchrift_ = *f;
+        Memo1->setFont(Vergroessert(*f, faktor_));
+    }
 }
 
 void TMainForm::GleichungenClick() {

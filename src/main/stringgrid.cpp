@@ -4,6 +4,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 #include <QStyleOptionHeader>
 
 #include "zahltext.h"
@@ -80,6 +83,31 @@ int TStringGrid::AktuelleZeile() const {
 
 void TStringGrid::SetzeAktuelleZeile(int zeile) {
     setCurrentCell(zeile - 1, currentColumn() < 0 ? 0 : currentColumn());
+}
+
+void TStringGrid::SetzeMasse(double faktor, bool fuellen) {
+    faktor_ = faktor;
+    fuellen_ = fuellen;
+    const int hoehe = static_cast<int>(std::lround(kZeilenhoehe * faktor));
+    horizontalHeader()->setFixedHeight(hoehe);
+    verticalHeader()->setDefaultSectionSize(hoehe);
+    Spaltenbreiten();
+}
+
+void TStringGrid::resizeEvent(QResizeEvent* e) {
+    QTableWidget::resizeEvent(e);
+    if (fuellen_) Spaltenbreiten();
+}
+
+void TStringGrid::Spaltenbreiten() {
+    int breite = static_cast<int>(std::lround(kSpaltenbreite * faktor_));
+    if (fuellen_) {
+        const int innen = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+        breite = std::max(breite, innen / 3);
+    }
+    horizontalHeader()->setDefaultSectionSize(breite);
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, breite);
+    verticalHeader()->setFixedWidth(breite);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* e) {

@@ -31,6 +31,10 @@ class TStringGrid : public QTableWidget {
     // Names and start-value texts of the document's variables; the rows below are emptied.
     void Zeige(const Dokument& dokument);
 
+    // Rows and columns `faktor` times their designed size (the font is the caller's); with
+    // `fuellen` the three columns share the grid's whole width.
+    void SetzeMasse(double faktor, bool fuellen);
+
     // The grid row (from 1) of the current cell; a right click does not move it.
     int AktuelleZeile() const;
     void SetzeAktuelleZeile(int zeile);
@@ -47,9 +51,14 @@ class TStringGrid : public QTableWidget {
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void Spaltenbreiten();
+
     QString ecke_;                 // cell (0, 0)
+    double faktor_ = 1;
+    bool fuellen_ = false;
     std::string zeileHundert_[3];  // the row without a place on screen
 };
 

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "dialoge.h"
@@ -474,6 +475,13 @@ void TTabellenform::FormResize() {
     for (QWidget* k : std::initializer_list<QWidget*>{StopBtn, WeiterBtn, NeuBtn, CopyBtn,
                                                       HelpButton, OKBtn, MehrBtn})
         k->move(k->x(), h - 60);
+}
+
+void TTabellenform::SetzeSchriftfaktor(double faktor) {
+    const auto mal = [faktor](int wert) { return static_cast<int>(std::lround(wert * faktor)); };
+    Memo1->setFont(Schrift("Courier New", mal(16), false));
+    // Wide enough for the lines of larger text; never narrower than designed.
+    resize(std::max(512, mal(512)), height());
 }
 
 }  // namespace quintor

@@ -37,6 +37,8 @@ class TTabellenform : public TDialogFenster {
                   QWidget* parent = nullptr);
     ~TTabellenform() override;
     void SetzeFenster(TTabVarWahlForm* auswahl);
+    // The table's text `faktor` times its designed size, the window as much wider.
+    void SetzeSchriftfaktor(double faktor);
 
     // The text area holds at most this many lines and characters; reaching either ends the run
     // as a failure does. A full table then needs about 0.4 GB, copying all of it about 0.7 GB.
