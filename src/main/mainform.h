@@ -206,6 +206,8 @@ class TMainForm : public QMainWindow {
     void FokusWechsel(QWidget* alt, QWidget* neu);
     // Text `faktor` times its designed size; with `wachsen` the fields fill the window.
     void ZeigeGroesse(double faktor, bool wachsen);
+    // Labels, buttons and the status line `f` times their designed size.
+    void ZeigeFeldschrift(double f);
     void OrdnePanelsAn(int breite, int hoehe, int links, int unten);
     void OrdneEditorseiteAn(double f, int breite, int hoehe);
     void OrdneGitterseiteAn(double f, int breite, int hoehe);
@@ -230,6 +232,7 @@ class TMainForm : public QMainWindow {
     QFont editorSchrift_;  // the chosen editor font, before scaling
     double faktor_ = 1;
     bool wachsen_ = false;
+    double feldfaktor_ = 1;  // of labels and buttons, applied last
 };
 
 // The editor's font, also the font dialog's preset.

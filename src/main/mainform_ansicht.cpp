@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "ansichtsgroesse.h"
@@ -60,17 +61,6 @@ void TMainForm::ZeigeGroesse(double faktor, bool wachsen) {
     StringGrid1->setFont(Schrift("Times New Roman", Mal(12, faktor), false));
     StringGrid1->SetzeMasse(faktor, wachsen);
 
-    // Only fields that grow have room for larger buttons and labels.
-    const double f = wachsen ? faktor : 1;
-    for (QLabel* l : {Label1, Label2}) l->setFont(Schrift("MS Sans Serif", Mal(16, f), true));
-    SpinEdit1->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
-    ZaehlerEdit->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
-    StatusLine->setFont(Schrift("MS Sans Serif", Mal(12, f), false));
-    for (QPushButton* k : {StartWerteKnopf, EinzelKnopf, BerechneKnopf, AbbruchKnopf}) {
-        k->setFont(Vergroessert(font(), f));
-        k->setIconSize(QSize(Mal(16, f), Mal(16, f)));
-    }
-
     if (wachsen != wachsen_) {
         wachsen_ = wachsen;
         // The designed window has no maximise button; growing fields make one worth having.
@@ -85,22 +75,42 @@ void TMainForm::ZeigeGroesse(double faktor, bool wachsen) {
 void TMainForm::OrdneFelderAn(QSize flaeche) {
     if (!AbbruchKnopf) return;  // still being built
     const int breite = flaeche.width(), hoehe = flaeche.height();
+    // The designed height of the area below the menu.
+    const int entworfen = 460 - menuBar()->sizeHint().height();
+    // Buttons and labels grow with the window up to the chosen factor, so that they always fit.
+    const double f =
+        wachsen_ ? std::max(std::min({faktor_, double(breite) / kBreite, double(hoehe) / entworfen}),
+                            std::min(faktor_, 1.0))
+                 : 1.0;
+    ZeigeFeldschrift(f);
     if (!wachsen_) {
         OrdnePanelsAn(breite, hoehe, kLinks, kUnten);
         OrdneEditorseiteAn(1, kLinks, kUnterkante);
         OrdneGitterseiteAn(1, kBreite - kLinks, kUnterkante);
         return;
     }
-    const double f = faktor_;
     const int links = static_cast<int>(std::lround(double(kLinks) * breite / kBreite));
     const int unten = Mal(kUnten, f);
     OrdnePanelsAn(breite, hoehe, links, unten);
     // The designed gap below the lowest controls, from the panels' height in the designed window.
-    const int panelhoehe = 460 - menuBar()->sizeHint().height() - kOben - kUnten;
+    const int panelhoehe = entworfen - kOben - kUnten;
     const int rand = Mal(std::max(4, panelhoehe - kUnterkante), f);
     const int unterkante = Panel1->height() - rand;
     OrdneEditorseiteAn(f, links, unterkante);
     OrdneGitterseiteAn(f, Panel2->width(), unterkante);
+}
+
+void TMainForm::ZeigeFeldschrift(double f) {
+    if (f == feldfaktor_) return;
+    feldfaktor_ = f;
+    for (QLabel* l : {Label1, Label2}) l->setFont(Schrift("MS Sans Serif", Mal(16, f), true));
+    SpinEdit1->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
+    ZaehlerEdit->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
+    StatusLine->setFont(Schrift("MS Sans Serif", Mal(12, f), false));
+    for (QPushButton* k : {StartWerteKnopf, EinzelKnopf, BerechneKnopf, AbbruchKnopf}) {
+        k->setFont(Vergroessert(font(), f));
+        k->setIconSize(QSize(Mal(16, f), Mal(16, f)));
+    }
 }
 
 void TMainForm::OrdnePanelsAn(int breite, int hoehe, int links, int unten) {

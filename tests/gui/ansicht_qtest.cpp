@@ -154,6 +154,10 @@ class AnsichtTest : public QObject {
         QCOMPARE(f->Label1->font().pixelSize(), 24);
         QCOMPARE(f->BerechneKnopf->height(), 50);
         QVERIFY(f->Memo1->geometry().bottom() < f->Panel1->height());
+        // Back at the designed size, the buttons grow only as far as the window leaves room.
+        Groesse(630, 460);
+        QCOMPARE(f->Label1->font().pixelSize(), 16);
+        QCOMPARE(Orte().mid(6), entworfen.mid(6));
 
         f->Mitwachsen1->trigger();
         QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
