@@ -1,4 +1,5 @@
 // The three input controls: integer and single-float edit fields and the rotary switch.
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -348,6 +349,8 @@ void SteuerelementeTest::knopfZiehen() {
     anderes->move(110, 0);
     fenster.show();
     QVERIFY(QTest::qWaitForWindowActive(&fenster, 60000));  // only a hung test waits that long
+    // Focus goes by the application's active window, which follows the platform's a little later.
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &fenster; }, 60000));
     anderes->setFocus();
     Bild(*knopf);
     QSignalSpy spion(knopf, &TRotarySwitch::OnChange);
