@@ -134,6 +134,9 @@ void Laufhilfen::Plaziere() {
     const QRect haupt = f_.frameGeometry();
     // Not shown yet, the list has no frame: the window manager gives it the main window's.
     const int rahmen = haupt.height() - f_.height();
+    // On a low screen a shorter list below beats one over the status line's summary.
+    const int frei = platz.bottom() - haupt.bottom() - rahmen;
+    if (frei >= 80 && frei < hinweise_->height()) hinweise_->resize(hinweise_->width(), frei);
     const int y = std::min(haupt.bottom() + 1, platz.bottom() + 1 - hinweise_->height() - rahmen);
     hinweise_->move(std::max(platz.left(), haupt.left()), std::max(platz.top(), y));
 }
