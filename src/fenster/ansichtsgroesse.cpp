@@ -55,7 +55,8 @@ void Ansichtsgroesse::Speichere(QSettings& einstellungen) const {
 
 QFont Vergroessert(QFont schrift, double faktor) {
     if (schrift.pixelSize() > 0)
-        schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(schrift.pixelSize() * faktor))));
+        schrift.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(schrift.pixelSize() * faktor))));
     else if (schrift.pointSizeF() > 0)
         schrift.setPointSizeF(schrift.pointSizeF() * faktor);
     return schrift;

@@ -79,9 +79,10 @@ void TMainForm::OrdneFelderAn(QSize flaeche) {
     const int entworfen = 460 - menuBar()->sizeHint().height();
     // Buttons and labels grow with the window up to the chosen factor, so that they always fit.
     const double f =
-        wachsen_ ? std::max(std::min({faktor_, double(breite) / kBreite, double(hoehe) / entworfen}),
-                            std::min(faktor_, 1.0))
-                 : 1.0;
+        wachsen_
+            ? std::max(std::min({faktor_, double(breite) / kBreite, double(hoehe) / entworfen}),
+                       std::min(faktor_, 1.0))
+            : 1.0;
     ZeigeFeldschrift(f);
     if (!wachsen_) {
         OrdnePanelsAn(breite, hoehe, kLinks, kUnten);
@@ -145,7 +146,8 @@ void TMainForm::OrdneGitterseiteAn(double f, int breite, int unterkante) {
     const int einzel = y - abstand - zeile;
     EinzelKnopf->setGeometry(16, einzel, innen, zeile);
     const int oben = Mal(40, f);
-    StringGrid1->setGeometry(16, oben, std::max(0, innen - 1), std::max(0, einzel - abstand - oben));
+    StringGrid1->setGeometry(16, oben, std::max(0, innen - 1),
+                             std::max(0, einzel - abstand - oben));
 }
 
 }  // namespace quintor

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <algorithm>
 #include <cmath>
-#include <QStyleOptionHeader>
 
 #include "zahltext.h"
 

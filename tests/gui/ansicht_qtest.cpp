@@ -173,11 +173,16 @@ class AnsichtTest : public QObject {
         QTest::addColumn<QString>("wachsen");
         QTest::addColumn<int>("erwartet");
         QTest::addColumn<bool>("erwartetWachsen");
-        QTest::addRow("gespeichert") << "2" << "true" << 2 << true;
-        QTest::addRow("kleinste") << "-2" << "false" << -2 << false;
-        QTest::addRow("zu groß") << "7" << "true" << 0 << true;
-        QTest::addRow("keine Zahl") << "groß" << "ja" << 0 << false;
-        QTest::addRow("fehlt") << "" << "" << 0 << false;
+        QTest::addRow("gespeichert") << "2"
+                                     << "true" << 2 << true;
+        QTest::addRow("kleinste") << "-2"
+                                  << "false" << -2 << false;
+        QTest::addRow("zu groß") << "7"
+                                 << "true" << 0 << true;
+        QTest::addRow("keine Zahl") << "groß"
+                                    << "ja" << 0 << false;
+        QTest::addRow("fehlt") << ""
+                               << "" << 0 << false;
     }
     void EinstellungenBleiben() {
         QFETCH(QString, stufe);
