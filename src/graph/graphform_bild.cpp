@@ -7,8 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
-#include <cmath>
 
+#include "ansichtsgroesse.h"
 #include "dialoge.h"
 #include "dokumentobjekt.h"
 #include "graphbild.h"
@@ -150,8 +150,7 @@ void TGraphForm::GraphDruckenClick() {
 }
 
 void TGraphForm::SetzeSchriftfaktor(double faktor) {
-    Koordinatensystem1->setFont(
-        Schrift("Times New Roman", static_cast<int>(std::lround(13 * faktor)), false));
+    Koordinatensystem1->setFont(Vergroessert(Schrift("Times New Roman", 13, false), faktor));
     if (isVisible()) FormResize();
 }
 

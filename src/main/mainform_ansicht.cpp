@@ -58,7 +58,7 @@ void TMainForm::VerbindeAnsicht(Ansichtsgroesse& ansicht) {
 void TMainForm::ZeigeGroesse(double faktor, bool wachsen) {
     faktor_ = faktor;
     Memo1->setFont(Vergroessert(editorSchrift_, faktor));
-    StringGrid1->setFont(Schrift("Times New Roman", Mal(12, faktor), false));
+    StringGrid1->setFont(Vergroessert(Schrift("Times New Roman", 12, false), faktor));
     StringGrid1->SetzeMasse(faktor, wachsen);
 
     if (wachsen != wachsen_) {
@@ -104,10 +104,11 @@ void TMainForm::OrdneFelderAn(QSize flaeche) {
 void TMainForm::ZeigeFeldschrift(double f) {
     if (f == feldfaktor_) return;
     feldfaktor_ = f;
-    for (QLabel* l : {Label1, Label2}) l->setFont(Schrift("MS Sans Serif", Mal(16, f), true));
-    SpinEdit1->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
-    ZaehlerEdit->setFont(Schrift("MS Sans Serif", Mal(15, f), true));
-    StatusLine->setFont(Schrift("MS Sans Serif", Mal(12, f), false));
+    for (QLabel* l : {Label1, Label2})
+        l->setFont(Vergroessert(Schrift("MS Sans Serif", 16, true), f));
+    SpinEdit1->setFont(Vergroessert(Schrift("MS Sans Serif", 15, true), f));
+    ZaehlerEdit->setFont(Vergroessert(Schrift("MS Sans Serif", 15, true), f));
+    StatusLine->setFont(Vergroessert(Schrift("MS Sans Serif", 12, false), f));
     for (QPushButton* k : {StartWerteKnopf, EinzelKnopf, BerechneKnopf, AbbruchKnopf}) {
         k->setFont(Vergroessert(font(), f));
         k->setIconSize(QSize(Mal(16, f), Mal(16, f)));

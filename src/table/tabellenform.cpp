@@ -23,6 +23,7 @@
 #include <cmath>
 #include <memory>
 
+#include "ansichtsgroesse.h"
 #include "dialoge.h"
 #include "dokumentobjekt.h"
 #include "hilfe.h"
@@ -478,10 +479,9 @@ void TTabellenform::FormResize() {
 }
 
 void TTabellenform::SetzeSchriftfaktor(double faktor) {
-    const auto mal = [faktor](int wert) { return static_cast<int>(std::lround(wert * faktor)); };
-    Memo1->setFont(Schrift("Courier New", mal(16), false));
+    Memo1->setFont(Vergroessert(Schrift("Courier New", 16, false), faktor));
     // Wide enough for the lines of larger text; never narrower than designed.
-    resize(std::max(512, mal(512)), height());
+    resize(std::max(512, static_cast<int>(std::lround(512 * faktor))), height());
 }
 
 }  // namespace quintor
